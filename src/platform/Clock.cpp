@@ -1,0 +1,27 @@
+#include "platform/Clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace verbalink {
+
+static qint64 steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+SystemClock::SystemClock() : m_origin(steadyMs()) {}
+
+qint64 SystemClock::nowMs() const
+{
+    return steadyMs() - m_origin;
+}
+
+void SystemClock::sleepMs(qint64 ms)
+{
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace verbalink

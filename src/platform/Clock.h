@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace verbalink {
+
+// Time and sleeping, so that rules counted in seconds (keep-alive, link loss, update
+// interval) can run in virtual time under test.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds on a monotonic process clock.
+    virtual qint64 nowMs() const = 0;
+    virtual void sleepMs(qint64 ms) = 0;
+};
+
+// The real clock: steady time since the object was made, real sleeps.
+class SystemClock final : public Clock {
+public:
+    SystemClock();
+    qint64 nowMs() const override;
+    void sleepMs(qint64 ms) override;
+
+private:
+    qint64 m_origin;
+};
+
+} // namespace verbalink
