@@ -1,0 +1,27 @@
+#pragma once
+
+#include "skype/SkypeTransport.h"
+
+#include <QString>
+
+namespace verbalink {
+
+// What is known about one chat message id seen recently; handed to the message handlers.
+struct ChatMessageRecord {
+    QString body;
+    // The text that replaced the body (plain form only).
+    QString replacement;
+    QString author;
+    qint32 id = 0;
+    // 0 new, 1 requested, 2 body received, 3 dispatched, 4 replaced.
+    int state = 0;
+    bool outgoing = false;
+    bool received = false;
+    // Seconds since 1970 of the last notification for this id.
+    qint64 time = 0;
+    SkypeEndpoint skypeWindow;
+    // The other participant of a one-to-one chat, else empty.
+    QString partner;
+};
+
+} // namespace verbalink

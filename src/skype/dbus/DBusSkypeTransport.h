@@ -1,0 +1,60 @@
+#pragma once
+
+#include "skype/SkypeTransport.h"
+
+#include <QDBusConnection>
+#include <QObject>
+
+class QDBusMessage;
+class QDBusPendingCallWatcher;
+
+namespace verbalink {
+
+class DBusNotifyReceiver;
+
+// The chat client's text protocol carried over D-Bus: the client owns com.Skype.API and
+// answers Invoke(s); we export /com/Skype/Client and receive its Notify(s). Endpoints are
+// unique bus names. Events arrive on the thread that owns this object.
+class DBusSkypeTransport : public QObject, public SkypeTransport {
+    Q_OBJECT
+
+public:
+    // A NAME request unanswered this long is reported as pending authorization.
+    static constexpr int PendingAfterMs = 1000;
+    // How long a NAME request may wait for the user to decide in the chat client.
+    static constexpr int NameTimeoutMs = 100000;
+    static constexpr int SendTimeoutMs = 4000;
+
+    // On the session bus.
+    explicit DBusSkypeTransport(QObject* parent = nullptr);
+    // On a given connection (a private bus in tests).
+    explicit DBusSkypeTransport(const QDBusConnection& bus, QObject* parent = nullptr);
+    ~DBusSkypeTransport() override;
+
+    // The bus is connected and /com/Skype/Client is exported.
+    bool isConnected() const;
+
+    void setHandlers(Handlers handlers) override;
+    bool postDiscover() override;
+    bool send(const SkypeEndpoint& to, const QByteArray& command) override;
+
+    // The attach status that a NAME answer stands for.
+    static int attachStatusForAnswer(const QString& answer);
+
+private:
+    void startDiscover();
+    void reportPendingName();
+    void onNameAnswered(QDBusPendingCallWatcher* watcher);
+    void onApiOwnerChanged(const QString& newOwner);
+    QString currentApiOwner() const;
+    QString ownerOfAnswer(const QDBusMessage& answer) const;
+    void deliverAttach(const SkypeEndpoint& from, int status);
+    void deliverReceived(const SkypeEndpoint& from, const QByteArray& line);
+
+    QDBusConnection m_bus;
+    DBusNotifyReceiver* m_receiver = nullptr;
+    bool m_exported = false;
+    Handlers m_handlers;
+};
+
+} // namespace verbalink

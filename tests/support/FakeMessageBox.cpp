@@ -1,0 +1,30 @@
+#include "FakeMessageBox.h"
+
+namespace verbalink::test {
+
+void FakeMessageBox::showMessage(const QString& text, const QString& caption)
+{
+    std::lock_guard lock(m_mutex);
+    m_boxes.append({text, caption, false});
+}
+
+bool FakeMessageBox::askYesNo(const QString& text, const QString& caption)
+{
+    std::lock_guard lock(m_mutex);
+    m_boxes.append({text, caption, true});
+    return m_answer;
+}
+
+void FakeMessageBox::setAnswer(bool yes)
+{
+    std::lock_guard lock(m_mutex);
+    m_answer = yes;
+}
+
+QList<FakeMessageBox::Box> FakeMessageBox::boxes() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_boxes;
+}
+
+} // namespace verbalink::test

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/MessageBoxPort.h"
+
+#include <QList>
+#include <mutex>
+
+namespace verbalink::test {
+
+// Records every box; Yes/No questions get a preset answer.
+class FakeMessageBox final : public MessageBoxPort {
+public:
+    struct Box {
+        QString text;
+        QString caption;
+        bool question = false;
+    };
+
+    void showMessage(const QString& text, const QString& caption) override;
+    bool askYesNo(const QString& text, const QString& caption) override;
+
+    void setAnswer(bool yes);
+    QList<Box> boxes() const;
+
+private:
+    mutable std::mutex m_mutex;
+    QList<Box> m_boxes;
+    bool m_answer = false;
+};
+
+} // namespace verbalink::test

@@ -1,0 +1,78 @@
+#include "SimDirective.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace verbalink::sim;
+using Kind = SimDirective::Kind;
+
+TEST(SimDirectiveParserTest, ParsesEveryDirective)
+{
+    struct Case {
+        QString line;
+        Kind kind;
+        QString text;
+        int ms;
+        bool on;
+    };
+    const Case cases[] = {
+        {u""_s, Kind::Nothing, {}, 0, false},
+        {u"   "_s, Kind::Nothing, {}, 0, false},
+        {u"# a comment"_s, Kind::Nothing, {}, 0, false},
+        {u"notify CHATMESSAGE 7 STATUS RECEIVED"_s, Kind::Notify,
+         u"CHATMESSAGE 7 STATUS RECEIVED"_s, 0, false},
+        // The notified line is kept as written: commas, tabs, repeated spaces, non-ASCII.
+        {u"notify CHATMESSAGE 7 BODY a,  b\tç"_s, Kind::Notify, u"CHATMESSAGE 7 BODY a,  b\tç"_s, 0,
+         false},
+        {u"accept"_s, Kind::Accept, {}, 0, false},
+        {u"refuse"_s, Kind::Refuse, {}, 0, false},
+        {u" offline "_s, Kind::Offline, {}, 0, false},
+        {u"pending 1500"_s, Kind::Pending, {}, 1500, false},
+        {u"pending 0"_s, Kind::Pending, {}, 0, false},
+        {u"sleep 250"_s, Kind::Sleep, {}, 250, false},
+        {u"silent-ping on"_s, Kind::SilentPing, {}, 0, true},
+        {u"silent-ping off"_s, Kind::SilentPing, {}, 0, false},
+        {u"handle bob"_s, Kind::Handle, u"bob"_s, 0, false},
+        {u"language pt-br"_s, Kind::Language, u"pt-br"_s, 0, false},
+        {u"vanish"_s, Kind::Vanish, {}, 0, false},
+        {u"quit\r"_s, Kind::Quit, {}, 0, false},
+    };
+    for (const Case& c : cases) {
+        const ParsedDirective parsed = SimDirectiveParser::parse(c.line);
+        SCOPED_TRACE(c.line.toStdString());
+        ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.error);
+        EXPECT_EQ(parsed.directive.kind, c.kind);
+        EXPECT_EQ(parsed.directive.text, c.text);
+        EXPECT_EQ(parsed.directive.ms, c.ms);
+        EXPECT_EQ(parsed.directive.on, c.on);
+    }
+}
+
+TEST(SimDirectiveParserTest, UserTakesHandleLanguageAndName)
+{
+    const ParsedDirective parsed = SimDirectiveParser::parse(u"user bob de Bob Brown"_s);
+    ASSERT_TRUE(parsed.ok());
+    EXPECT_EQ(parsed.directive.kind, Kind::User);
+    EXPECT_EQ(parsed.directive.text, u"bob"_s);
+    EXPECT_EQ(parsed.directive.language, u"de"_s);
+    EXPECT_EQ(parsed.directive.fullName, u"Bob Brown"_s);
+}
+
+TEST(SimDirectiveParserTest, RejectsBadLinesWithAReason)
+{
+    const QString bad[] = {
+        u"frobnicate"_s,      u"Notify PONG"_s,      u"notify"_s,
+        u"notify "_s,         u"pending"_s,          u"pending -1"_s,
+        u"pending 1.5"_s,     u"pending soon"_s,     u"pending 99999999999"_s,
+        u"sleep"_s,           u"sleep 3600001"_s,    u"silent-ping"_s,
+        u"silent-ping yes"_s, u"refuse now"_s,       u"quit 0"_s,
+        u"handle"_s,          u"handle two words"_s, u"language"_s,
+        u"user bob"_s,
+    };
+    for (const QString& line : bad) {
+        const ParsedDirective parsed = SimDirectiveParser::parse(line);
+        EXPECT_FALSE(parsed.ok()) << qPrintable(line);
+        EXPECT_EQ(parsed.directive.kind, Kind::Nothing) << qPrintable(line);
+    }
+    EXPECT_TRUE(SimDirectiveParser::parse(u"frobnicate"_s).error.contains(u"frobnicate"_s));
+}

@@ -1,0 +1,80 @@
+#include "SimBusService.h"
+
+#include "SimCommandLog.h"
+#include "SkypeSimulator.h"
+#include "skype/dbus/SkypeDBusNames.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace verbalink::sim {
+
+SimBusService::SimBusService(SkypeSimulator& simulator, SimCommandLog& log,
+                             const QDBusConnection& bus, QObject* parent)
+    : QObject(parent), m_simulator(simulator), m_log(log), m_bus(bus)
+{}
+
+bool SimBusService::start(QString& error)
+{
+    if (!m_bus.isConnected()) {
+        error = u"no session bus: "_s + m_bus.lastError().message();
+        return false;
+    }
+    if (!m_bus.registerObject(skypedbus::apiPath(), skypedbus::apiInterface(), this,
+                              QDBusConnection::ExportScriptableSlots)) {
+        error = u"cannot export "_s + skypedbus::apiPath();
+        return false;
+    }
+    if (!m_bus.registerService(skypedbus::apiService())) {
+        error = skypedbus::apiService() + u" is owned by another process"_s;
+        return false;
+    }
+    return true;
+}
+
+void SimBusService::releaseName()
+{
+    m_bus.unregisterService(skypedbus::apiService());
+}
+
+bool SimBusService::notifyClient(const QString& line)
+{
+    if (m_client.isEmpty())
+        return false;
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        m_client, skypedbus::clientPath(), skypedbus::clientInterface(), skypedbus::notifyMethod());
+    notify << line;
+    notify.setAutoStartService(false);
+    // Fire and forget: the client's answer, if any, is dropped.
+    return m_bus.send(notify);
+}
+
+QString SimBusService::Invoke(const QString& command)
+{
+    m_log.record(command);
+    const SimResponse response = m_simulator.handle(command);
+    // The reply goes out by hand so that notifications can follow it, never precede it.
+    setDelayedReply(true);
+    const QDBusMessage call = message();
+    if (response.replyDelayMs > 0) {
+        QTimer::singleShot(response.replyDelayMs, this,
+                           [this, call, response] { complete(call, response); });
+    } else {
+        complete(call, response);
+    }
+    return {};
+}
+
+void SimBusService::complete(const QDBusMessage& call, const SimResponse& response)
+{
+    m_bus.send(call.createReply(response.reply));
+    if (response.attachesCaller)
+        m_client = call.service();
+    for (const QString& line : response.notifications)
+        notifyClient(line);
+}
+
+} // namespace verbalink::sim

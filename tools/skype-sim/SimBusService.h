@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+#include <QString>
+
+namespace verbalink::sim {
+
+class SimCommandLog;
+class SkypeSimulator;
+struct SimResponse;
+
+// Serves the simulated chat client on the bus: owns com.Skype.API, answers Invoke(s) at
+// /com/Skype and pushes notifications to the attached client's /com/Skype/Client.
+class SimBusService : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.Skype.API")
+
+public:
+    SimBusService(SkypeSimulator& simulator, SimCommandLog& log, const QDBusConnection& bus,
+                  QObject* parent = nullptr);
+
+    // Exports the object and takes the name; the error says why not.
+    bool start(QString& error);
+    void releaseName();
+    QString uniqueName() const { return m_bus.baseService(); }
+    QString client() const { return m_client; }
+    // Sends one line to the attached client without waiting; false when none is attached.
+    bool notifyClient(const QString& line);
+
+public Q_SLOTS:
+    // The D-Bus method; the name is fixed by the wire protocol.
+    Q_SCRIPTABLE QString Invoke(const QString& command);
+
+private:
+    void complete(const QDBusMessage& call, const SimResponse& response);
+
+    SkypeSimulator& m_simulator;
+    SimCommandLog& m_log;
+    QDBusConnection m_bus;
+    QString m_client;
+};
+
+} // namespace verbalink::sim

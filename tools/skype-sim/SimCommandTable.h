@@ -1,0 +1,35 @@
+#pragma once
+
+#include "SimResponse.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace verbalink::sim {
+
+// Command handlers keyed by their leading words ("PING", "GET UI_LANGUAGE"); the longest
+// matching key wins, so "GET USER" and "GET CHATMESSAGE" can live side by side.
+class SimCommandTable {
+public:
+    // Receives the text after the key and its separating space.
+    using Handler = std::function<SimResponse(const QString& arguments)>;
+
+    struct Match {
+        Handler handler;
+        QString arguments;
+    };
+
+    void add(const QString& key, Handler handler);
+    std::optional<Match> find(const QString& command) const;
+
+private:
+    struct Entry {
+        QString key;
+        Handler handler;
+    };
+    QList<Entry> m_entries;
+};
+
+} // namespace verbalink::sim

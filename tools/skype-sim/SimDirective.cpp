@@ -1,0 +1,129 @@
+#include "SimDirective.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace verbalink::sim {
+
+namespace {
+
+using Kind = SimDirective::Kind;
+
+ParsedDirective failure(const QString& error)
+{
+    return {{}, error};
+}
+
+ParsedDirective success(SimDirective directive)
+{
+    return {std::move(directive), {}};
+}
+
+ParsedDirective withoutArguments(Kind kind, const QString& word, const QString& rest)
+{
+    if (!rest.isEmpty())
+        return failure(word + u" takes no arguments"_s);
+    SimDirective directive;
+    directive.kind = kind;
+    return success(directive);
+}
+
+ParsedDirective withDelay(Kind kind, const QString& word, const QString& rest)
+{
+    bool isNumber = false;
+    const int ms = rest.toInt(&isNumber);
+    if (!isNumber || ms < 0 || ms > SimDirectiveParser::MaxDelayMs)
+        return failure(word + u" needs a delay in milliseconds (0.."_s +
+                       QString::number(SimDirectiveParser::MaxDelayMs) + u')');
+    SimDirective directive;
+    directive.kind = kind;
+    directive.ms = ms;
+    return success(directive);
+}
+
+ParsedDirective withWord(Kind kind, const QString& word, const QString& rest)
+{
+    if (rest.isEmpty() || rest.contains(u' '))
+        return failure(word + u" needs exactly one word"_s);
+    SimDirective directive;
+    directive.kind = kind;
+    directive.text = rest;
+    return success(directive);
+}
+
+ParsedDirective notify(const QString& rest)
+{
+    if (rest.isEmpty())
+        return failure(u"notify needs the line to send"_s);
+    SimDirective directive;
+    directive.kind = Kind::Notify;
+    directive.text = rest;
+    return success(directive);
+}
+
+ParsedDirective silentPing(const QString& rest)
+{
+    if (rest != u"on" && rest != u"off")
+        return failure(u"silent-ping needs on or off"_s);
+    SimDirective directive;
+    directive.kind = Kind::SilentPing;
+    directive.on = rest == u"on";
+    return success(directive);
+}
+
+// user <handle> <language code> [full name ...]
+ParsedDirective user(const QString& rest)
+{
+    const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() < 2)
+        return failure(u"user needs a handle, a language code and an optional full name"_s);
+    SimDirective directive;
+    directive.kind = Kind::User;
+    directive.text = words.at(0);
+    directive.language = words.at(1);
+    directive.fullName = words.mid(2).join(u' ');
+    return success(directive);
+}
+
+} // namespace
+
+ParsedDirective SimDirectiveParser::parse(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+        return success({});
+    const qsizetype space = trimmed.indexOf(u' ');
+    const QString word = space < 0 ? trimmed : trimmed.left(space);
+    // notify keeps its line exactly as written after the single separating space.
+    if (word == u"notify") {
+        const QString raw = line.mid(line.indexOf(word) + word.size() + 1);
+        return notify(raw.endsWith(u'\r') ? raw.chopped(1) : raw);
+    }
+    const QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
+    if (word == u"accept")
+        return withoutArguments(Kind::Accept, word, rest);
+    if (word == u"refuse")
+        return withoutArguments(Kind::Refuse, word, rest);
+    if (word == u"offline")
+        return withoutArguments(Kind::Offline, word, rest);
+    if (word == u"vanish")
+        return withoutArguments(Kind::Vanish, word, rest);
+    if (word == u"quit")
+        return withoutArguments(Kind::Quit, word, rest);
+    if (word == u"pending")
+        return withDelay(Kind::Pending, word, rest);
+    if (word == u"sleep")
+        return withDelay(Kind::Sleep, word, rest);
+    if (word == u"silent-ping")
+        return silentPing(rest);
+    if (word == u"handle")
+        return withWord(Kind::Handle, word, rest);
+    if (word == u"language")
+        return withWord(Kind::Language, word, rest);
+    if (word == u"user")
+        return user(rest);
+    return failure(u"unknown directive: "_s + word);
+}
+
+} // namespace verbalink::sim

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+namespace verbalink::sim {
+
+// One line of a simulator script, parsed.
+struct SimDirective {
+    enum class Kind {
+        Nothing, // blank line or # comment
+        Notify,  // text: a raw line for the attached client
+        Accept,
+        Refuse,
+        Offline,
+        Pending,    // ms: delay of the NAME answer (0 answers at once)
+        SilentPing, // on
+        Handle,     // text: own handle
+        Language,   // text: UI language code
+        User,       // text: handle, language: code [name], fullName
+        Sleep,      // ms
+        Vanish,
+        Quit,
+    };
+
+    Kind kind = Kind::Nothing;
+    QString text;
+    QString language;
+    QString fullName;
+    int ms = 0;
+    bool on = false;
+};
+
+// The outcome of parsing a line: a directive, or an error that says what is wrong with it.
+struct ParsedDirective {
+    SimDirective directive;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Parses "notify CHATMESSAGE 1 STATUS RECEIVED", "pending 1500", "silent-ping on", ...
+class SimDirectiveParser {
+public:
+    // The longest delay a directive may ask for.
+    static constexpr int MaxDelayMs = 3600 * 1000;
+
+    static ParsedDirective parse(const QString& line);
+};
+
+} // namespace verbalink::sim

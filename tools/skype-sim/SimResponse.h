@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace verbalink::sim {
+
+// What the simulated chat client does about one command.
+struct SimResponse {
+    // The answer to the command itself; empty means an empty answer (nothing to read).
+    QString reply;
+    // Lines pushed to the attached client after the reply, in order.
+    QStringList notifications;
+    // The reply is held back this long (the user deciding about access).
+    int replyDelayMs = 0;
+    // The caller becomes the client that notifications go to.
+    bool attachesCaller = false;
+};
+
+} // namespace verbalink::sim

@@ -1,0 +1,137 @@
+// verbalink-skype-sim: a scriptable stand-in for the chat client on the session bus.
+
+#include "SimBusService.h"
+#include "SimCommandLog.h"
+#include "SimScriptRunner.h"
+#include "SkypeSimulator.h"
+#include "StdinLineReader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QFile>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace verbalink::sim;
+
+namespace {
+
+struct Options {
+    QString script;
+    QString logFile;
+    bool verbose = false;
+    SimState state;
+};
+
+bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Simulates the chat client's API on the session bus. Directives come from --script "
+        u"or standard input, one per line (see README.md)."_s);
+    parser.addHelpOption();
+    const QCommandLineOption script(u"script"_s, u"Read directives from <file>."_s, u"file"_s);
+    const QCommandLineOption refuse(u"refuse"_s, u"Refuse access (ERROR 68)."_s);
+    const QCommandLineOption offline(u"offline"_s, u"Answer access with CONNSTATUS OFFLINE."_s);
+    const QCommandLineOption pending(u"pending"_s, u"Answer access after <ms>."_s, u"ms"_s);
+    const QCommandLineOption handle(u"handle"_s, u"The own user handle."_s, u"name"_s);
+    const QCommandLineOption language(u"language"_s, u"The UI language code."_s, u"code"_s);
+    const QCommandLineOption log(u"log"_s, u"Log every received command to <file>."_s, u"file"_s);
+    const QCommandLineOption verbose(u"verbose"_s, u"Also log commands to standard error."_s);
+    parser.addOptions({script, refuse, offline, pending, handle, language, log, verbose});
+    parser.process(app);
+
+    options.script = parser.value(script);
+    options.logFile = parser.value(log);
+    options.verbose = parser.isSet(verbose);
+    if (parser.isSet(refuse))
+        options.state.nameAnswer = NameAnswer::Refuse;
+    if (parser.isSet(offline))
+        options.state.nameAnswer = NameAnswer::Offline;
+    if (parser.isSet(handle))
+        options.state.ownHandle = parser.value(handle);
+    if (parser.isSet(language))
+        options.state.uiLanguage = parser.value(language);
+    if (parser.isSet(pending)) {
+        bool isNumber = false;
+        options.state.namePendingMs = parser.value(pending).toInt(&isNumber);
+        if (!isNumber || options.state.namePendingMs < 0 ||
+            options.state.namePendingMs > SimDirectiveParser::MaxDelayMs) {
+            error = u"--pending needs a delay in milliseconds"_s;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readScript(const QString& path, QStringList& lines, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + u": "_s + file.errorString();
+        return false;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    lines = text.split(u'\n');
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return true;
+}
+
+int fail(const QString& error)
+{
+    std::fprintf(stderr, "verbalink-skype-sim: %s\n", qUtf8Printable(error));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"verbalink-skype-sim"_s);
+
+    Options options;
+    QString error;
+    QStringList scriptLines;
+    if (!parseOptions(app, options, error))
+        return fail(error);
+    if (!options.script.isEmpty() && !readScript(options.script, scriptLines, error))
+        return fail(error);
+
+    SimCommandLog log;
+    if (!log.open(options.logFile, options.verbose))
+        return fail(options.logFile + u": "_s + log.errorString());
+    SkypeSimulator simulator(options.state);
+    SimBusService service(simulator, log, QDBusConnection::sessionBus());
+    if (!service.start(error))
+        return fail(error);
+
+    SimScriptRunner runner(simulator, service);
+    QObject::connect(&runner, &SimScriptRunner::quitRequested, &app, [&service] {
+        service.releaseName();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&runner, &SimScriptRunner::vanishRequested, [] {
+        // Leave without a goodbye: the bus notices the dropped connection.
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
+
+    std::printf("ready %s\n", qUtf8Printable(service.uniqueName()));
+    std::fflush(stdout);
+
+    StdinLineReader input;
+    if (options.script.isEmpty()) {
+        QObject::connect(&input, &StdinLineReader::lineRead, &runner, &SimScriptRunner::feed);
+        input.start();
+    } else {
+        for (const QString& line : std::as_const(scriptLines))
+            runner.feed(line);
+    }
+    return app.exec();
+}
