@@ -2,6 +2,7 @@
 
 #include "skype/dbus/DBusSkypeTransport.h"
 
+#include "EventWait.h"
 #include "PrivateBus.h"
 #include "SimProcess.h"
 #include "skype/dbus/SkypeDBusNames.h"
@@ -23,6 +24,7 @@ using namespace Qt::StringLiterals;
 using namespace verbalink;
 using verbalink::testing::PrivateBus;
 using verbalink::testing::SimProcess;
+using verbalink::testing::waitUntil;
 
 namespace {
 
@@ -36,21 +38,6 @@ struct LineEvent {
     QByteArray bytes;
     bool onMainThread;
 };
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!condition()) {
-        if (elapsed.elapsed() > timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
 
 void pumpEvents(int ms)
 {

@@ -1,6 +1,7 @@
 // The whole link against the real simulator on a private bus: attach, keep-alive, notifications
 // and the loss of PONG, with time running fifty times faster than the wall clock.
 
+#include "EventWait.h"
 #include "FakeMessageBox.h"
 #include "PrivateBus.h"
 #include "SimProcess.h"
@@ -22,6 +23,7 @@
 using namespace verbalink;
 using verbalink::testing::PrivateBus;
 using verbalink::testing::SimProcess;
+using verbalink::testing::waitUntil;
 
 namespace {
 
@@ -40,20 +42,6 @@ public:
 private:
     QElapsedTimer m_real;
 };
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!condition()) {
-        if (elapsed.elapsed() > timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
 
 QStringList readLines(const QString& path)
 {

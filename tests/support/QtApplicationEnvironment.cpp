@@ -11,7 +11,7 @@ public:
     void SetUp() override
     {
         static int argc = 1;
-        static char name[] = "dbus_skype_transport_test";
+        static char name[] = "verbalink_test";
         static char* argv[] = {name, nullptr};
         m_application = std::make_unique<QCoreApplication>(argc, argv);
     }
