@@ -1,26 +1,45 @@
 #include "ui/WidgetMessageBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QSemaphore>
 #include <QThread>
+#include <memory>
 
 namespace verbalink {
 
-WidgetMessageBox::WidgetMessageBox(QObject* parent) : QObject(parent) {}
+WidgetMessageBox::WidgetMessageBox(QObject* parent) : QObject(parent)
+{
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            [this] { m_closing = true; });
+}
 
-template <typename F>
-auto WidgetMessageBox::onGuiThread(F f) -> decltype(f())
+bool WidgetMessageBox::onGuiThread(std::function<bool()> box)
 {
     if (QThread::currentThread() == thread())
-        return f();
-    decltype(f()) result{};
+        return box();
+    struct Pending {
+        QSemaphore done;
+        std::atomic<bool> answer{false};
+    };
+    auto pending = std::make_shared<Pending>();
     QMetaObject::invokeMethod(
-        this, [&] { result = f(); }, Qt::BlockingQueuedConnection);
-    return result;
+        this,
+        [box = std::move(box), pending] {
+            pending->answer = box();
+            pending->done.release();
+        },
+        Qt::QueuedConnection);
+    while (!pending->done.tryAcquire(1, 100)) {
+        if (m_closing)
+            return false;
+    }
+    return pending->answer;
 }
 
 void WidgetMessageBox::showMessage(const QString& text, const QString& caption)
 {
-    onGuiThread([&] {
+    onGuiThread([text, caption] {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
         box.exec();
         return true;
@@ -29,7 +48,7 @@ void WidgetMessageBox::showMessage(const QString& text, const QString& caption)
 
 bool WidgetMessageBox::askYesNo(const QString& text, const QString& caption)
 {
-    return onGuiThread([&] {
+    return onGuiThread([text, caption] {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     });

@@ -3,11 +3,14 @@
 #include "platform/MessageBoxPort.h"
 
 #include <QObject>
+#include <atomic>
+#include <functional>
 
 namespace verbalink {
 
-// Message boxes as QMessageBox windows without an owner. A caller on another thread blocks until
-// the GUI thread has shown the box and the user has closed it.
+// Message boxes as QMessageBox windows without an owner. A caller on another thread waits until
+// the GUI thread has shown the box and the user has closed it, or until the program is ending
+// (then a question counts as "No"), so a worker never hangs the shutdown.
 class WidgetMessageBox final : public QObject, public MessageBoxPort {
     Q_OBJECT
 public:
@@ -17,8 +20,9 @@ public:
     bool askYesNo(const QString& text, const QString& caption) override;
 
 private:
-    template <typename F>
-    auto onGuiThread(F f) -> decltype(f());
+    bool onGuiThread(std::function<bool()> box);
+
+    std::atomic<bool> m_closing{false};
 };
 
 } // namespace verbalink
