@@ -1,8 +1,10 @@
 // Verbalink: translates the chat messages of a running chat client as they are sent.
 
+#include "app/DebugLog.h"
 #include "app/ServiceHosts.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
+#include "app/TranslationSwitch.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "platform/Clock.h"
@@ -10,14 +12,15 @@
 #include "platform/UnixSignalWatcher.h"
 #include "skype/SkypeConnection.h"
 #include "skype/dbus/DBusSkypeTransport.h"
+#include "ui/AboutDialog.h"
+#include "ui/DebugLogWindow.h"
 #include "ui/MenuIconMap.h"
+#include "ui/TrayIcon.h"
 #include "ui/TrayMenuView.h"
 #include "ui/WidgetMessageBox.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDir>
-#include <QMenu>
 #include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
@@ -26,6 +29,7 @@ using namespace verbalink;
 
 namespace {
 
+constexpr int AboutCommand = 104;
 constexpr int ExitCommand = 105;
 
 // The installation folder is the one above the folder of the running executable: the install
@@ -86,23 +90,41 @@ int main(int argc, char* argv[])
     Settings settings = loadStartupSettings(registry, runningInstallDir());
     ServiceHosts::load(registry);
     link.options().setInterfaceLanguageChoice(settings.menuLanguage);
-    if (settings.debugLevel != 0) {
-        link.handlers().onLog.set(
-            [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
-    }
+    DebugLog debugLog;
+    DebugLogWindow debugWindow(debugLog);
+    link.handlers().onLog.set([&debugLog](const QString& line) { debugLog.logLine(line); });
 
-    QObject::connect(&menuView, &TrayMenuView::commandTriggered, &app, [](int command) {
-        if (command == ExitCommand)
+    TrayIcon tray(menuView, debugLog, settings.debugLevel);
+    TranslationSwitch translation(menu, registry);
+    QObject::connect(&translation, &TranslationSwitch::changed, &tray,
+                     &TrayIcon::setTranslationEnabled);
+    tray.show();
+
+    auto dispatch = [&](int command) {
+        if (command == TranslationSwitch::CommandId) {
+            translation.toggle();
+        } else if (command == AboutCommand) {
+            AboutDialog about;
+            about.exec();
+        } else if (command == ExitCommand) {
             QApplication::quit();
-    });
-    QObject::connect(&instance, &SingleInstance::menuRequested, &app,
-                     [&menuView] { menuView.menu()->popup(QCursor::pos()); });
+        }
+    };
+    QObject::connect(&menuView, &TrayMenuView::commandTriggered, &app, dispatch);
+    QObject::connect(&tray, &TrayIcon::commandRequested, &app, dispatch);
+    QObject::connect(&instance, &SingleInstance::menuRequested, &tray, &TrayIcon::openMenu);
+    // Translation starts on; a stored "off" goes through the same path as the menu command.
+    if (settings.state == 0)
+        QMetaObject::invokeMethod(
+            &app, [&] { dispatch(TranslationSwitch::CommandId); }, Qt::QueuedConnection);
 
     UnixSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalWatcher, &UnixSignalWatcher::received, &app, &QApplication::quit);
 
     const int result = app.exec();
+    settings.state = translation.isEnabled() ? 1 : 0;
     saveExitSettings(registry, settings);
+    tray.hide();
     link.stop();
     return result;
 }
