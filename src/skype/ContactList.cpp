@@ -56,36 +56,36 @@ ContactRecord* ContactList::findLocked(const QString& handle)
     return nullptr;
 }
 
-bool ContactList::setFullName(const QString& handle, const QString& name)
+bool ContactList::updateContact(const QString& handle,
+                                const std::function<void(ContactRecord&)>& change)
 {
     std::lock_guard lock(m_mutex);
     ContactRecord* contact = findLocked(handle);
     if (!contact)
         return false;
-    contact->fullName = name;
-    contact->detailsReceived = true;
+    change(*contact);
     return true;
+}
+
+bool ContactList::setFullName(const QString& handle, const QString& name)
+{
+    return updateContact(handle, [&](ContactRecord& contact) {
+        contact.fullName = name;
+        contact.detailsReceived = true;
+    });
 }
 
 bool ContactList::setLanguage(const QString& handle, const QByteArray& language)
 {
-    std::lock_guard lock(m_mutex);
-    ContactRecord* contact = findLocked(handle);
-    if (!contact)
-        return false;
-    contact->language = language;
-    contact->detailsReceived = true;
-    return true;
+    return updateContact(handle, [&](ContactRecord& contact) {
+        contact.language = language;
+        contact.detailsReceived = true;
+    });
 }
 
 bool ContactList::setPendingMessage(const QString& handle, const QString& text)
 {
-    std::lock_guard lock(m_mutex);
-    ContactRecord* contact = findLocked(handle);
-    if (!contact)
-        return false;
-    contact->pendingMessage = text;
-    return true;
+    return updateContact(handle, [&](ContactRecord& contact) { contact.pendingMessage = text; });
 }
 
 void ContactList::replaceGroups(const QList<qint32>& ids)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 namespace verbalink {
@@ -45,6 +46,8 @@ public:
 
 private:
     ContactRecord* findLocked(const QString& handle);
+    // Applies a change to the first contact with the handle, under the lock.
+    bool updateContact(const QString& handle, const std::function<void(ContactRecord&)>& change);
 
     mutable std::mutex m_mutex;
     QList<ContactRecord> m_contacts;
