@@ -1,0 +1,124 @@
+// The real verbalink executable on a private bus with the simulator, offscreen.
+
+#include "EventWait.h"
+#include "PrivateBus.h"
+#include "SimProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace verbalink;
+using verbalink::testing::PrivateBus;
+using verbalink::testing::SimProcess;
+using verbalink::testing::waitUntil;
+
+namespace {
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class TrayProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(m_bus.start(error)) << qPrintable(error);
+        m_sim = std::make_unique<SimProcess>(m_bus.address());
+        ASSERT_TRUE(m_sim->start({QStringLiteral("--log"), commandLog()}, error))
+            << qPrintable(error);
+        QDir().mkpath(path(u"runtime"));
+        QFile::setPermissions(path(u"runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString path(QStringView relative) const { return m_home.path() + u'/' + relative; }
+    QString commandLog() const { return path(u"commands.log"); }
+    QString settingsFile() const { return path(u"config/Verbalink/Verbalink.conf"); }
+
+    void writeSettings(const QByteArray& text)
+    {
+        QDir().mkpath(path(u"config/Verbalink"));
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // A verbalink process with this test's bus, home and settings; its log is collected.
+    std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        env.insert(QStringLiteral("HOME"), path(u"home"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(u"config"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(u"runtime"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("verbalink.shell.info=true"));
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::SeparateChannels);
+        QProcess* raw = process.get();
+        QObject::connect(raw, &QProcess::readyReadStandardError, raw,
+                         [this, raw] { m_log += QString::fromUtf8(raw->readAllStandardError()); });
+        process->start(QStringLiteral(VERBALINK_EXECUTABLE), arguments);
+        return process;
+    }
+
+    bool logShows(const QString& text, int timeoutMs = 15000)
+    {
+        return waitUntil([&] { return m_log.contains(text); }, timeoutMs);
+    }
+
+    QTemporaryDir m_home;
+    PrivateBus m_bus;
+    std::unique_ptr<SimProcess> m_sim;
+    QString m_log;
+};
+
+} // namespace
+
+TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
+{
+    writeSettings("[Software\\Verbalink]\nState=0\nToLang=32830\n");
+    auto first = launch();
+    ASSERT_TRUE(first->waitForStarted());
+
+    // It attaches and sends the four commands.
+    ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
+    EXPECT_TRUE(readFile(commandLog())
+                    .startsWith(u"NAME Verbalink\nPROTOCOL 8\nCREATE APPLICATION Verbalink\n"
+                                u"GET CURRENTUSERHANDLE\nGET UI_LANGUAGE\n"));
+    // The stored "off" turned translation off through the command, icon included.
+    EXPECT_TRUE(logShows(QStringLiteral("translation off, tray icon disabled")))
+        << qPrintable(m_log);
+    EXPECT_TRUE(QDir(path(u"home/Documents/Verbalink Avatars")).exists());
+
+    // A second start without arguments leaves at once and the first opens its menu.
+    auto second = launch();
+    ASSERT_TRUE(waitUntil([&] { return second->state() == QProcess::NotRunning; }));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(m_log);
+
+    // A start with an argument runs alongside.
+    auto alongside = launch({QStringLiteral("-m")});
+    ASSERT_TRUE(alongside->waitForStarted());
+    EXPECT_FALSE(waitUntil([&] { return alongside->state() == QProcess::NotRunning; }, 2000));
+    alongside->terminate();
+    ASSERT_TRUE(waitUntil([&] { return alongside->state() == QProcess::NotRunning; }));
+
+    // SIGTERM ends it through the exit save.
+    first->terminate();
+    ASSERT_TRUE(waitUntil([&] { return first->state() == QProcess::NotRunning; }));
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->exitCode(), 0);
+    const QString saved = readFile(settingsFile());
+    for (const char* line : {"State=0\n", "ToLang=32830\n", "FromLang=32785\n", "Translator=1\n",
+                             "TranslateIncoming=33254\n", "Hotkeys=33364\n", "DebugLevel=0\n"})
+        EXPECT_TRUE(saved.contains(QString::fromLatin1(line))) << line;
+}
