@@ -58,16 +58,79 @@ TEST(SimDirectiveParserTest, UserTakesHandleLanguageAndName)
     EXPECT_EQ(parsed.directive.fullName, u"Bob Brown"_s);
 }
 
+TEST(SimDirectiveParserTest, MessageDirectivesKeepTheirTextAsWritten)
+{
+    struct Case {
+        QString line;
+        Kind kind;
+        QString handle;
+        QString body;
+    };
+    const Case cases[] = {
+        {u"type bob hello"_s, Kind::Type, u"bob"_s, u"hello"_s},
+        {u"type bob a,  b\tç "_s, Kind::Type, u"bob"_s, u"a,  b\tç "_s},
+        {u"  receive   bob  two spaces\r"_s, Kind::Receive, u"bob"_s, u" two spaces"_s},
+        {u"type-group hi all"_s, Kind::TypeGroup, {}, u"hi all"_s},
+        {u"receive-group carol hi, alice"_s, Kind::ReceiveGroup, u"carol"_s, u"hi, alice"_s},
+    };
+    for (const Case& c : cases) {
+        const ParsedDirective parsed = SimDirectiveParser::parse(c.line);
+        SCOPED_TRACE(c.line.toStdString());
+        ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.error);
+        EXPECT_EQ(parsed.directive.kind, c.kind);
+        EXPECT_EQ(parsed.directive.text, c.handle);
+        EXPECT_EQ(parsed.directive.body, c.body);
+    }
+}
+
+TEST(SimDirectiveParserTest, AvatarAndUnknownLanguage)
+{
+    const ParsedDirective off = SimDirectiveParser::parse(u"avatar bob off"_s);
+    ASSERT_TRUE(off.ok());
+    EXPECT_EQ(off.directive.kind, Kind::Avatar);
+    EXPECT_EQ(off.directive.text, u"bob"_s);
+    EXPECT_FALSE(off.directive.on);
+    EXPECT_TRUE(SimDirectiveParser::parse(u"avatar bob on"_s).directive.on);
+    const ParsedDirective unknown = SimDirectiveParser::parse(u"user bob - Bob"_s);
+    ASSERT_TRUE(unknown.ok());
+    EXPECT_TRUE(unknown.directive.language.isEmpty());
+}
+
 TEST(SimDirectiveParserTest, RejectsBadLinesWithAReason)
 {
     const QString bad[] = {
-        u"frobnicate"_s,      u"Notify PONG"_s,      u"notify"_s,
-        u"notify "_s,         u"pending"_s,          u"pending -1"_s,
-        u"pending 1.5"_s,     u"pending soon"_s,     u"pending 99999999999"_s,
-        u"sleep"_s,           u"sleep 3600001"_s,    u"silent-ping"_s,
-        u"silent-ping yes"_s, u"refuse now"_s,       u"quit 0"_s,
-        u"handle"_s,          u"handle two words"_s, u"language"_s,
+        u"frobnicate"_s,
+        u"Notify PONG"_s,
+        u"notify"_s,
+        u"notify "_s,
+        u"pending"_s,
+        u"pending -1"_s,
+        u"pending 1.5"_s,
+        u"pending soon"_s,
+        u"pending 99999999999"_s,
+        u"sleep"_s,
+        u"sleep 3600001"_s,
+        u"silent-ping"_s,
+        u"silent-ping yes"_s,
+        u"refuse now"_s,
+        u"quit 0"_s,
+        u"handle"_s,
+        u"handle two words"_s,
+        u"language"_s,
         u"user bob"_s,
+        u"type"_s,
+        u"type bob"_s,
+        u"type bob "_s,
+        u"type b#b hi"_s,
+        u"type a/b hi"_s,
+        u"receive x;1 hi"_s,
+        u"receive bob"_s,
+        u"type-group"_s,
+        u"type-group "_s,
+        u"receive-group bob"_s,
+        u"avatar bob"_s,
+        u"avatar bob maybe"_s,
+        u"avatar"_s,
     };
     for (const QString& line : bad) {
         const ParsedDirective parsed = SimDirectiveParser::parse(line);

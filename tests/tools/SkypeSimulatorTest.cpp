@@ -105,7 +105,7 @@ TEST(SkypeSimulatorTest, UnknownCommandsGetAnErrorLine)
 {
     SkypeSimulator simulator;
     for (const QString& command : {u""_s, u"FOO"_s, u"PINGX"_s, u"GET"_s,
-                                   u"GET CURRENTUSERHANDLEX"_s, u"CHATMESSAGE #a/$b;1 hi"_s}) {
+                                   u"GET CURRENTUSERHANDLEX"_s, u"CHATMESSAGES 1 hi"_s}) {
         EXPECT_EQ(replyTo(simulator, command), u"ERROR 2 Unknown command"_s) << qPrintable(command);
     }
 }
@@ -134,12 +134,32 @@ TEST(SkypeSimulatorTest, UserDetailsComeFromTheScriptedUsers)
     SkypeSimulator simulator;
     ASSERT_TRUE(simulator.apply(parsed(u"user bob de Bob  Brown"_s)));
     EXPECT_EQ(replyTo(simulator, u"GET USER bob FULLNAME"_s), u"USER bob FULLNAME Bob Brown"_s);
-    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE de"_s);
+    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE de German"_s);
     ASSERT_TRUE(simulator.apply(parsed(u"user bob fr"_s)));
-    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE fr"_s);
+    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE fr French"_s);
+    EXPECT_EQ(replyTo(simulator, u"GET USER bob FULLNAME"_s), u"USER bob FULLNAME "_s);
+    // A code the client has no name for is given alone; an unknown language is empty.
+    ASSERT_TRUE(simulator.apply(parsed(u"user bob qq"_s)));
+    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE qq"_s);
+    ASSERT_TRUE(simulator.apply(parsed(u"user bob -"_s)));
+    EXPECT_EQ(replyTo(simulator, u"GET USER bob LANGUAGE"_s), u"USER bob LANGUAGE "_s);
     EXPECT_EQ(simulator.state().users.size(), 1);
     EXPECT_TRUE(replyTo(simulator, u"GET USER bob MOOD_TEXT"_s).startsWith(u"ERROR "_s));
     EXPECT_TRUE(replyTo(simulator, u"GET USER bob"_s).startsWith(u"ERROR "_s));
+    EXPECT_TRUE(replyTo(simulator, u"GET USER bob FULLNAME x"_s).startsWith(u"ERROR "_s));
+}
+
+TEST(SkypeSimulatorTest, MessageDirectivesPushTheirStatus)
+{
+    SkypeSimulator simulator;
+    const std::optional<QStringList> typed = simulator.apply(parsed(u"type bob hi"_s));
+    ASSERT_TRUE(typed.has_value());
+    ASSERT_EQ(typed->size(), 1);
+    EXPECT_TRUE(typed->first().endsWith(u" STATUS SENDING"_s)) << qPrintable(typed->first());
+    const std::optional<QStringList> received = simulator.apply(parsed(u"receive bob yo"_s));
+    ASSERT_TRUE(received.has_value());
+    EXPECT_EQ(*received, QStringList{u"CHATMESSAGE 2 STATUS RECEIVED"_s});
+    EXPECT_TRUE(simulator.apply(parsed(u"user bob de"_s))->isEmpty());
 }
 
 TEST(SkypeSimulatorTest, TransportDirectivesAreLeftToTheCaller)

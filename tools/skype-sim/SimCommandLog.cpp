@@ -1,5 +1,7 @@
 #include "SimCommandLog.h"
 
+#include "SimMessageLog.h"
+
 #include <cstdio>
 
 namespace verbalink::sim {
@@ -16,8 +18,7 @@ bool SimCommandLog::open(const QString& path, bool verbose)
 void SimCommandLog::record(const QString& command)
 {
     // One command per line: a line break inside a command would split it.
-    QByteArray line = command.toUtf8();
-    line.replace('\n', "\\n");
+    QByteArray line = SimMessageLog::escape(command).toUtf8();
     line.append('\n');
     if (m_file.isOpen()) {
         m_file.write(line);

@@ -6,7 +6,7 @@
 namespace verbalink::sim {
 
 // Records every command the simulator receives, one per line, flushed at once so that a
-// test can read the file while the simulator runs.
+// test can read the file while the simulator runs. Backslash, CR and LF are escaped.
 class SimCommandLog {
 public:
     // An empty path logs to no file; verbose also writes to standard error.

@@ -16,6 +16,12 @@ bool keyMatches(const QString& key, const QString& command)
 
 void SimCommandTable::add(const QString& key, Handler handler)
 {
+    for (Entry& entry : m_entries) {
+        if (entry.key.compare(key, Qt::CaseInsensitive) == 0) {
+            entry.handler = std::move(handler);
+            return;
+        }
+    }
     m_entries.append({key, std::move(handler)});
 }
 

@@ -21,6 +21,7 @@ public:
         QString arguments;
     };
 
+    // A key that is there already gets the new handler, so tests can replace built-ins.
     void add(const QString& key, Handler handler);
     std::optional<Match> find(const QString& command) const;
 

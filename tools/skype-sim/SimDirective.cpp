@@ -1,5 +1,7 @@
 #include "SimDirective.h"
 
+#include "SimChats.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -81,8 +83,56 @@ ParsedDirective user(const QString& rest)
     SimDirective directive;
     directive.kind = Kind::User;
     directive.text = words.at(0);
-    directive.language = words.at(1);
+    // "-" stands for a user whose language the client does not know.
+    directive.language = words.at(1) == u"-" ? QString() : words.at(1);
     directive.fullName = words.mid(2).join(u' ');
+    return success(directive);
+}
+
+// The text after the first `words` words of the line and the single space after them, kept as
+// written; empty when there is none.
+QString textAfterWords(const QString& line, int words)
+{
+    qsizetype at = 0;
+    for (int i = 0; i < words; ++i) {
+        while (at < line.size() && line.at(at).isSpace())
+            ++at;
+        while (at < line.size() && !line.at(at).isSpace())
+            ++at;
+    }
+    QString text = line.mid(at + 1);
+    if (text.endsWith(u'\r'))
+        text.chop(1);
+    return text;
+}
+
+// avatar <handle> on|off
+ParsedDirective avatar(const QString& rest)
+{
+    const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() != 2 || (words.at(1) != u"on" && words.at(1) != u"off"))
+        return failure(u"avatar needs a handle and on or off"_s);
+    SimDirective directive;
+    directive.kind = Kind::Avatar;
+    directive.text = words.at(0);
+    directive.on = words.at(1) == u"on";
+    return success(directive);
+}
+
+// type <handle> <text>, receive <handle> <text>, type-group <text>, receive-group <handle> <text>
+ParsedDirective message(Kind kind, const QString& word, const QString& line, const QString& rest)
+{
+    const bool withHandle = kind != Kind::TypeGroup;
+    SimDirective directive;
+    directive.kind = kind;
+    if (withHandle) {
+        directive.text = rest.section(u' ', 0, 0);
+        if (!SimChats::isValidHandle(directive.text))
+            return failure(word + u" needs a handle (no spaces, #, /, $, ; or ,) and a text"_s);
+    }
+    directive.body = textAfterWords(line, withHandle ? 2 : 1);
+    if (directive.body.isEmpty())
+        return failure(word + u" needs the text of the message"_s);
     return success(directive);
 }
 
@@ -123,6 +173,16 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return withWord(Kind::Language, word, rest);
     if (word == u"user")
         return user(rest);
+    if (word == u"avatar")
+        return avatar(rest);
+    if (word == u"type")
+        return message(Kind::Type, word, line, rest);
+    if (word == u"receive")
+        return message(Kind::Receive, word, line, rest);
+    if (word == u"type-group")
+        return message(Kind::TypeGroup, word, line, rest);
+    if (word == u"receive-group")
+        return message(Kind::ReceiveGroup, word, line, rest);
     return failure(u"unknown directive: "_s + word);
 }
 

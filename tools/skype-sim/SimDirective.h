@@ -12,12 +12,17 @@ struct SimDirective {
         Accept,
         Refuse,
         Offline,
-        Pending,    // ms: delay of the NAME answer (0 answers at once)
-        SilentPing, // on
-        Handle,     // text: own handle
-        Language,   // text: UI language code
-        User,       // text: handle, language: code [name], fullName
-        Sleep,      // ms
+        Pending,      // ms: delay of the NAME answer (0 answers at once)
+        SilentPing,   // on
+        Handle,       // text: own handle
+        Language,     // text: UI language code
+        User,         // text: handle, language: code (empty: unknown), fullName
+        Avatar,       // text: handle, on: the client has a picture of the user
+        Type,         // text: partner, body: what the user types to them
+        Receive,      // text: author, body: what they write to the user
+        TypeGroup,    // body: what the user types in the group chat
+        ReceiveGroup, // text: author, body: what they write in the group chat
+        Sleep,        // ms
         Vanish,
         Quit,
     };
@@ -26,6 +31,7 @@ struct SimDirective {
     QString text;
     QString language;
     QString fullName;
+    QString body;
     int ms = 0;
     bool on = false;
 };

@@ -35,12 +35,14 @@ void SimScriptRunner::runQueued()
 void SimScriptRunner::run(const SimDirective& directive)
 {
     using Kind = SimDirective::Kind;
-    if (m_simulator.apply(directive))
+    if (const std::optional<QStringList> pushed = m_simulator.apply(directive)) {
+        for (const QString& line : *pushed)
+            notify(line);
         return;
+    }
     switch (directive.kind) {
     case Kind::Notify:
-        if (!m_service.notifyClient(directive.text))
-            std::fprintf(stderr, "skype-sim: line %d: no client attached\n", m_lineNumber);
+        notify(directive.text);
         return;
     case Kind::Sleep:
         m_sleeping = true;
@@ -60,6 +62,12 @@ void SimScriptRunner::run(const SimDirective& directive)
     default:
         return;
     }
+}
+
+void SimScriptRunner::notify(const QString& line)
+{
+    if (!m_service.notifyClient(line))
+        std::fprintf(stderr, "skype-sim: line %d: no client attached\n", m_lineNumber);
 }
 
 } // namespace verbalink::sim

@@ -28,6 +28,7 @@ Q_SIGNALS:
 private:
     void runQueued();
     void run(const SimDirective& directive);
+    void notify(const QString& line);
 
     SkypeSimulator& m_simulator;
     SimBusService& m_service;

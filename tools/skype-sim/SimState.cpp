@@ -11,11 +11,17 @@ const SimUser* SimState::findUser(const QString& handle) const
     return nullptr;
 }
 
+SimUser* SimState::findUser(const QString& handle)
+{
+    return const_cast<SimUser*>(std::as_const(*this).findUser(handle));
+}
+
 void SimState::putUser(const SimUser& user)
 {
     for (SimUser& known : users) {
         if (known.handle == user.handle) {
-            known = user;
+            known.fullName = user.fullName;
+            known.language = user.language;
             return;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace verbalink::sim {
 
@@ -11,7 +12,7 @@ enum class NameAnswer { Accept, Refuse, Offline };
 struct SimUser {
     QString handle;
     QString fullName;
-    // As the client reports it: a code, optionally followed by the language's name.
+    // A language code ("de"); empty when the user's language is unknown.
     QString language;
 };
 
@@ -24,11 +25,15 @@ struct SimState {
     int namePendingMs = 0;
     bool silentPing = false;
     QList<SimUser> users;
+    // Handles whose picture the client cannot provide.
+    QStringList withoutAvatar;
     // The application name of the last accepted NAME; empty while nobody is attached.
     QString attachedApp;
 
     const SimUser* findUser(const QString& handle) const;
+    // Adds the user, or replaces name and language of the one with the same handle.
     void putUser(const SimUser& user);
+    SimUser* findUser(const QString& handle);
 };
 
 } // namespace verbalink::sim

@@ -19,7 +19,8 @@ SimResponse answer(const QString& reply)
 
 SkypeSimulator::SkypeSimulator() : SkypeSimulator(SimState{}) {}
 
-SkypeSimulator::SkypeSimulator(SimState state) : m_state(std::move(state))
+SkypeSimulator::SkypeSimulator(SimState state, qsizetype messageCapacity)
+    : m_state(std::move(state)), m_contacts(m_state), m_chats(m_state, messageCapacity)
 {
     addBuiltInHandlers();
 }
@@ -49,7 +50,17 @@ void SkypeSimulator::addBuiltInHandlers()
     addHandler(u"GET UI_LANGUAGE"_s,
                [this](const QString&) { return answer(u"UI_LANGUAGE "_s + m_state.uiLanguage); });
     addHandler(u"PING"_s, [this](const QString&) { return ping(); });
-    addHandler(u"GET USER"_s, [this](const QString& args) { return getUser(args); });
+    addHandler(u"SEARCH GROUPS"_s,
+               [this](const QString& args) { return m_contacts.searchGroups(args); });
+    addHandler(u"GET GROUP"_s, [this](const QString& args) { return m_contacts.getGroup(args); });
+    addHandler(u"GET USER"_s, [this](const QString& args) { return m_contacts.getUser(args); });
+    addHandler(u"CHAT CREATE"_s, [this](const QString& args) { return m_chats.createChat(args); });
+    addHandler(u"OPEN CHAT"_s, [this](const QString& args) { return m_chats.openChat(args); });
+    addHandler(u"CHATMESSAGE"_s, [this](const QString& args) { return m_chats.post(args); });
+    addHandler(u"GET CHATMESSAGE"_s,
+               [this](const QString& args) { return m_chats.getMessage(args); });
+    addHandler(u"SET CHATMESSAGE"_s,
+               [this](const QString& args) { return m_chats.setMessage(args); });
 }
 
 SimResponse SkypeSimulator::name(const QString& application)
@@ -96,59 +107,60 @@ SimResponse SkypeSimulator::ping() const
     return answer(m_state.silentPing ? QString() : u"PONG"_s);
 }
 
-// GET USER <handle> FULLNAME | LANGUAGE
-SimResponse SkypeSimulator::getUser(const QString& arguments) const
-{
-    const QStringList words = arguments.split(u' ', Qt::SkipEmptyParts);
-    if (words.size() != 2)
-        return answer(u"ERROR 7 GET: invalid WHAT"_s);
-    const SimUser* user = m_state.findUser(words.at(0));
-    if (!user)
-        return answer(u"ERROR 26 Invalid user handle"_s);
-    const QString property = words.at(1).toUpper();
-    if (property == u"FULLNAME")
-        return answer(u"USER "_s + user->handle + u" FULLNAME "_s + user->fullName);
-    if (property == u"LANGUAGE")
-        return answer(u"USER "_s + user->handle + u" LANGUAGE "_s + user->language);
-    return answer(u"ERROR 10 Invalid property"_s);
-}
-
-bool SkypeSimulator::apply(const SimDirective& directive)
+std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive)
 {
     using Kind = SimDirective::Kind;
     switch (directive.kind) {
     case Kind::Accept:
         m_state.nameAnswer = NameAnswer::Accept;
-        return true;
+        return QStringList();
     case Kind::Refuse:
         m_state.nameAnswer = NameAnswer::Refuse;
-        return true;
+        return QStringList();
     case Kind::Offline:
         m_state.nameAnswer = NameAnswer::Offline;
-        return true;
+        return QStringList();
     case Kind::Pending:
         m_state.namePendingMs = directive.ms;
-        return true;
+        return QStringList();
     case Kind::SilentPing:
         m_state.silentPing = directive.on;
-        return true;
+        return QStringList();
     case Kind::Handle:
         m_state.ownHandle = directive.text;
-        return true;
+        return QStringList();
     case Kind::Language:
         m_state.uiLanguage = directive.text;
-        return true;
+        return QStringList();
     case Kind::User:
         m_state.putUser({directive.text, directive.fullName, directive.language});
-        return true;
+        return QStringList();
+    case Kind::Avatar:
+        setAvatar(directive.text, directive.on);
+        return QStringList();
+    case Kind::Type:
+        return m_chats.userTypes(directive.text, directive.body);
+    case Kind::Receive:
+        return m_chats.contactWrites(directive.text, directive.body);
+    case Kind::TypeGroup:
+        return m_chats.userTypesInGroup(directive.body);
+    case Kind::ReceiveGroup:
+        return m_chats.contactWritesInGroup(directive.text, directive.body);
     case Kind::Nothing:
     case Kind::Notify:
     case Kind::Sleep:
     case Kind::Vanish:
     case Kind::Quit:
-        return false;
+        return std::nullopt;
     }
-    return false;
+    return std::nullopt;
+}
+
+void SkypeSimulator::setAvatar(const QString& handle, bool on)
+{
+    m_state.withoutAvatar.removeAll(handle);
+    if (!on)
+        m_state.withoutAvatar.append(handle);
 }
 
 } // namespace verbalink::sim

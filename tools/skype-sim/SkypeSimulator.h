@@ -1,9 +1,13 @@
 #pragma once
 
+#include "SimChats.h"
 #include "SimCommandTable.h"
+#include "SimContacts.h"
 #include "SimDirective.h"
 #include "SimResponse.h"
 #include "SimState.h"
+
+#include <optional>
 
 namespace verbalink::sim {
 
@@ -12,17 +16,24 @@ namespace verbalink::sim {
 class SkypeSimulator {
 public:
     SkypeSimulator();
-    explicit SkypeSimulator(SimState state);
+    explicit SkypeSimulator(SimState state,
+                            qsizetype messageCapacity = SimMessageStore::DefaultCapacity);
+    // The handlers refer to this object.
+    SkypeSimulator(const SkypeSimulator&) = delete;
+    SkypeSimulator& operator=(const SkypeSimulator&) = delete;
 
     SimResponse handle(const QString& command);
-    // Applies a directive that changes the simulated client; false for the others
-    // (notify, sleep, vanish, quit), which belong to whoever carries the traffic.
-    bool apply(const SimDirective& directive);
+    // Applies a directive that changes the simulated client and returns the lines it pushes
+    // to the attached client (often none); nothing for the directives that belong to
+    // whoever carries the traffic (notify, sleep, vanish, quit).
+    std::optional<QStringList> apply(const SimDirective& directive);
 
     void addHandler(const QString& key, SimCommandTable::Handler handler);
 
     const SimState& state() const { return m_state; }
     SimState& state() { return m_state; }
+    SimChats& chats() { return m_chats; }
+    const SimChats& chats() const { return m_chats; }
 
 private:
     void addBuiltInHandlers();
@@ -30,10 +41,12 @@ private:
     SimResponse protocol(const QString& version) const;
     SimResponse createApplication(const QString& application) const;
     SimResponse ping() const;
-    SimResponse getUser(const QString& arguments) const;
+    void setAvatar(const QString& handle, bool on);
 
     SimState m_state;
     SimCommandTable m_commands;
+    SimContacts m_contacts;
+    SimChats m_chats;
 };
 
 } // namespace verbalink::sim

@@ -2,6 +2,7 @@
 
 #include "SimBusService.h"
 #include "SimCommandLog.h"
+#include "SimMessageLog.h"
 #include "SimScriptRunner.h"
 #include "SkypeSimulator.h"
 #include "StdinLineReader.h"
@@ -21,6 +22,7 @@ namespace {
 struct Options {
     QString script;
     QString logFile;
+    QString messagesFile;
     bool verbose = false;
     SimState state;
 };
@@ -39,12 +41,15 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     const QCommandLineOption handle(u"handle"_s, u"The own user handle."_s, u"name"_s);
     const QCommandLineOption language(u"language"_s, u"The UI language code."_s, u"code"_s);
     const QCommandLineOption log(u"log"_s, u"Log every received command to <file>."_s, u"file"_s);
+    const QCommandLineOption messages(
+        u"messages"_s, u"Log new chat messages and body changes to <file>."_s, u"file"_s);
     const QCommandLineOption verbose(u"verbose"_s, u"Also log commands to standard error."_s);
-    parser.addOptions({script, refuse, offline, pending, handle, language, log, verbose});
+    parser.addOptions({script, refuse, offline, pending, handle, language, log, messages, verbose});
     parser.process(app);
 
     options.script = parser.value(script);
     options.logFile = parser.value(log);
+    options.messagesFile = parser.value(messages);
     options.verbose = parser.isSet(verbose);
     if (parser.isSet(refuse))
         options.state.nameAnswer = NameAnswer::Refuse;
@@ -107,6 +112,15 @@ int main(int argc, char* argv[])
     if (!log.open(options.logFile, options.verbose))
         return fail(options.logFile + u": "_s + log.errorString());
     SkypeSimulator simulator(options.state);
+    SimMessageLog messageLog;
+    if (!options.messagesFile.isEmpty()) {
+        if (!messageLog.open(options.messagesFile))
+            return fail(options.messagesFile + u": "_s + messageLog.errorString());
+        simulator.chats().setListener(
+            [&messageLog](SimMessageChange change, const SimChatMessage& message) {
+                messageLog.record(change, message);
+            });
+    }
     SimBusService service(simulator, log, QDBusConnection::sessionBus());
     if (!service.start(error))
         return fail(error);

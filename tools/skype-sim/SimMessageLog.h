@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SimMessageStore.h"
+
+#include <QFile>
+#include <QString>
+
+namespace verbalink::sim {
+
+// Writes what happens to chat messages to a file, one line each, flushed at once, so that a
+// test can see what was posted and how a body ended up:
+//   NEW <id> typed|received|posted <chatname> <author> <body>
+//   BODY <id> <body>
+// Bodies are escaped (see escape) so that a line break inside one cannot split the line.
+class SimMessageLog {
+public:
+    bool open(const QString& path);
+    void record(SimMessageChange change, const SimChatMessage& message);
+    QString errorString() const { return m_file.errorString(); }
+
+    static QString line(SimMessageChange change, const SimChatMessage& message);
+    // Backslash, CR and LF become \\, \r and \n; everything else stays as it is.
+    static QString escape(const QString& text);
+
+private:
+    QFile m_file;
+};
+
+} // namespace verbalink::sim
