@@ -8,13 +8,20 @@ namespace verbalink {
 
 // What is known about one chat message id seen recently; handed to the message handlers.
 struct ChatMessageRecord {
+    enum State : int {
+        New = 0,
+        Requested = 1,
+        BodyReceived = 2,
+        Dispatched = 3,
+        Replaced = 4,
+    };
+
     QString body;
     // The text that replaced the body (plain form only).
     QString replacement;
     QString author;
     qint32 id = 0;
-    // 0 new, 1 requested, 2 body received, 3 dispatched, 4 replaced.
-    int state = 0;
+    int state = New;
     bool outgoing = false;
     bool received = false;
     // Seconds since 1970 of the last notification for this id.

@@ -1,5 +1,7 @@
 #include "skype/ContactList.h"
 
+#include <algorithm>
+
 namespace verbalink {
 
 QList<ContactRecord> ContactList::contacts() const
@@ -120,6 +122,102 @@ QList<ContactList::PendingMessage> ContactList::takePendingMessages(const QStrin
         contact.pendingMessage.clear();
     }
     return taken;
+}
+
+namespace {
+
+QString displayNameOf(const ContactRecord& contact)
+{
+    return contact.fullName.isEmpty() ? contact.handle : contact.fullName;
+}
+
+} // namespace
+
+qsizetype ContactList::indexByNameLocked(const QString& name) const
+{
+    for (qsizetype i = 0; i < m_contacts.size(); ++i) {
+        if (m_contacts[i].fullName == name || m_contacts[i].handle == name)
+            return i;
+    }
+    return -1;
+}
+
+std::optional<ContactRecord> ContactList::findByName(const QString& name) const
+{
+    std::lock_guard lock(m_mutex);
+    const qsizetype index = indexByNameLocked(name);
+    if (index < 0)
+        return std::nullopt;
+    return m_contacts[index];
+}
+
+QString ContactList::displayName(const QString& name) const
+{
+    const std::optional<ContactRecord> contact = findByName(name);
+    return contact ? displayNameOf(*contact) : QString();
+}
+
+QString ContactList::handleOf(const QString& name) const
+{
+    const std::optional<ContactRecord> contact = findByName(name);
+    return contact ? contact->handle : QString();
+}
+
+QString ContactList::handleAt(qsizetype index) const
+{
+    std::lock_guard lock(m_mutex);
+    return index >= 0 && index < m_contacts.size() ? m_contacts[index].handle : QString();
+}
+
+QStringList ContactList::displayNames() const
+{
+    std::lock_guard lock(m_mutex);
+    QStringList names;
+    names.reserve(m_contacts.size());
+    for (const ContactRecord& contact : m_contacts)
+        names.append(displayNameOf(contact));
+    return names;
+}
+
+std::optional<QByteArray> ContactList::languageOf(const QString& handle) const
+{
+    std::lock_guard lock(m_mutex);
+    for (const ContactRecord& contact : m_contacts) {
+        if (contact.handle == handle)
+            return contact.language;
+    }
+    return std::nullopt;
+}
+
+bool ContactList::allDetailsReceived() const
+{
+    std::lock_guard lock(m_mutex);
+    return std::all_of(m_contacts.cbegin(), m_contacts.cend(),
+                       [](const ContactRecord& contact) { return contact.detailsReceived; });
+}
+
+std::optional<QString> ContactList::setPendingMessageByName(const QString& name,
+                                                            const QString& text, bool addUnknown)
+{
+    std::lock_guard lock(m_mutex);
+    qsizetype index = indexByNameLocked(name);
+    if (index < 0) {
+        if (!addUnknown)
+            return std::nullopt;
+        ContactRecord contact;
+        contact.handle = name;
+        contact.detailsReceived = true;
+        m_contacts.append(contact);
+        index = m_contacts.size() - 1;
+    }
+    m_contacts[index].pendingMessage = text;
+    return m_contacts[index].handle;
+}
+
+bool ContactList::beginRefresh()
+{
+    bool expected = false;
+    return m_refreshRunning.compare_exchange_strong(expected, true);
 }
 
 } // namespace verbalink

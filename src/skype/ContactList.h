@@ -8,6 +8,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 namespace verbalink {
 
@@ -25,6 +26,20 @@ public:
     QList<GroupRecord> groups() const;
     QStringList handles() const;
 
+    // Lookups by name: a contact matches when its full name or its handle equals the text
+    // (the full name compared first); the first match in list order wins.
+    std::optional<ContactRecord> findByName(const QString& name) const;
+    // The full name, or the handle when the full name is empty; empty when not found.
+    QString displayName(const QString& name) const;
+    QString handleOf(const QString& name) const;
+    // Empty when the index is out of range.
+    QString handleAt(qsizetype index) const;
+    // The display name of every contact, in list order.
+    QStringList displayNames() const;
+    // The language of the first contact with the handle.
+    std::optional<QByteArray> languageOf(const QString& handle) const;
+    bool allDetailsReceived() const;
+
     void clearContacts();
     void append(const ContactRecord& contact);
     void appendHandles(const QStringList& handles);
@@ -32,6 +47,11 @@ public:
     bool setFullName(const QString& handle, const QString& name);
     bool setLanguage(const QString& handle, const QByteArray& language);
     bool setPendingMessage(const QString& handle, const QString& text);
+    // Gives the contact found by name the pending text and returns its handle. An unknown name
+    // becomes a new contact with that handle (details counted as received) when `addUnknown`;
+    // otherwise nothing changes and nothing is returned.
+    std::optional<QString> setPendingMessageByName(const QString& name, const QString& text,
+                                                   bool addUnknown);
 
     void replaceGroups(const QList<qint32>& ids);
     // Stores the type in every group with that id.
@@ -44,8 +64,14 @@ public:
     bool usersPending() const { return m_usersPending.load(); }
     void setUsersPending(bool pending) { m_usersPending.store(pending); }
 
+    // Marks a refresh as running; false when one already runs.
+    bool beginRefresh();
+    void endRefresh() { m_refreshRunning.store(false); }
+    bool refreshRunning() const { return m_refreshRunning.load(); }
+
 private:
     ContactRecord* findLocked(const QString& handle);
+    qsizetype indexByNameLocked(const QString& name) const;
     // Applies a change to the first contact with the handle, under the lock.
     bool updateContact(const QString& handle, const std::function<void(ContactRecord&)>& change);
 
@@ -53,6 +79,7 @@ private:
     QList<ContactRecord> m_contacts;
     QList<GroupRecord> m_groups;
     std::atomic<bool> m_usersPending{false};
+    std::atomic<bool> m_refreshRunning{false};
 };
 
 } // namespace verbalink

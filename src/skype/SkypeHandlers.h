@@ -13,19 +13,23 @@ namespace verbalink {
 // Every callback through which the link hands work to the rest of the program. Each slot may
 // stay empty; an empty query answers false.
 struct SkypeHandlers {
-    // A completed chat message that was not received / that was received.
+    // A completed chat message that was not received / that was received. SkypeConnection
+    // wires them to its outgoing and incoming entries; called on the main thread, they must
+    // not block.
     HandlerSlot<void(const ChatMessageRecord&)> onOutgoingMessage;
     HandlerSlot<void(const ChatMessageRecord&)> onIncomingMessage;
     // One debug-log line; called from the main thread, the link thread and sending threads.
     HandlerSlot<void(const QString&)> onLog;
 
-    // A CHATMESSAGE or MESSAGE line for the chat message state machine (main thread).
+    // A CHATMESSAGE or MESSAGE line for the chat message state machine (main thread);
+    // SkypeConnection wires it to its ChatMessageTracker.
     HandlerSlot<void(const ChatMessageEvent&, const SkypeEndpoint& from)> onChatMessageEvent;
     // The user's own handle arrived: derive the message-encryption key from it.
     HandlerSlot<void(const QByteArray& handle)> onCurrentUserHandle;
     // The client's interface language changed while the menus follow it: relabel them.
     HandlerSlot<void()> onRelabelMenus;
-    // Each attached pass of the link thread: drop chat message records idle too long.
+    // Each attached pass of the link thread: drop chat message records idle too long
+    // (wired to the tracker's purge).
     HandlerSlot<void()> onPurgeRecords;
 
     // The call partner's display name, for the call recorder.

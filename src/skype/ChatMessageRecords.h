@@ -1,0 +1,41 @@
+#pragma once
+
+#include "skype/ChatMessageRecord.h"
+
+#include <QList>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+namespace verbalink {
+
+// The chat message records of recent message ids, newest last, behind the record lock. A
+// record is changed in place under the lock, so the dispatcher, the body replacement and the
+// purge never overwrite each other's changes; the change functions must not call out.
+class ChatMessageRecords {
+public:
+    // Whether the change was made to a record that already existed.
+    using Change = std::function<void(ChatMessageRecord& record, bool existed)>;
+
+    // A copy of the newest record with the id.
+    std::optional<ChatMessageRecord> find(qint32 id) const;
+
+    // Changes the newest record with the id, or a new one (id and window set) that is then
+    // appended.
+    void update(qint32 id, const SkypeEndpoint& window, const Change& change);
+    // Changes the newest record with the id when there is one; the change decides the result.
+    bool modify(qint32 id, const std::function<bool(ChatMessageRecord&)>& change);
+
+    // Removes every record last touched before `cutoffSeconds`; returns how many went.
+    qsizetype purgeBefore(qint64 cutoffSeconds);
+    qsizetype size() const;
+
+private:
+    // Index of the newest record with the id, or -1; the lock must be held.
+    qsizetype indexOfLocked(qint32 id) const;
+
+    mutable std::mutex m_mutex;
+    QList<ChatMessageRecord> m_records;
+};
+
+} // namespace verbalink

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <thread>
+
+namespace verbalink {
+
+class ChatMessageRecords;
+class Clock;
+class ContactList;
+class SkypeChannel;
+class TextArtTable;
+template <typename T>
+class ServiceSlot;
+
+// What features do with the contacts: refresh the list from the chat client, look up a
+// partner's language, post a message or a picture to a contact, fetch the avatars.
+class ContactOperations {
+public:
+    static constexpr qint64 UsersWaitMs = 5000;
+    static constexpr qint64 DetailsWaitMs = 2001;
+
+    // `dispatchThread` is the thread on which notifications are handled.
+    ContactOperations(ContactList& contacts, SkypeChannel& channel, Clock& clock,
+                      const ChatMessageRecords& records, const ServiceSlot<TextArtTable>& textArt,
+                      std::thread::id dispatchThread);
+
+    // Refills the list from the client and waits, bounded in time, for the replies. False at
+    // once when a refresh already runs, or when called on the dispatch thread (the replies
+    // could never be handled while it waits).
+    bool refreshContacts();
+    // The entries of a contact chooser (full name, else handle), once no refresh is running.
+    QStringList contactEntries();
+    // The language of the partner of a tracked message; "en" when unknown. A partner missing
+    // from the list starts a refresh (off the dispatch thread) for later calls.
+    QByteArray partnerLanguage(qint32 messageId);
+    // Leaves the text with the contact and asks the client to create the chat; the text is
+    // posted when the chat is reported. An unknown name is added as a handle unless
+    // `onlyKnown`, in which case false is returned and nothing is sent.
+    bool postMessageTo(const QString& name, const QString& text, bool onlyKnown);
+    // The same with a text-art picture, for known contacts and known effects only.
+    bool postArtMessageTo(const QString& name, const QString& effect);
+    // Deletes each contact's old picture in `avatarFolder` and asks the client for a new one.
+    void refreshAvatars(const QString& avatarFolder);
+
+private:
+    void requestChat(const QString& handle);
+    bool onDispatchThread() const { return std::this_thread::get_id() == m_dispatchThread; }
+
+    ContactList& m_contacts;
+    SkypeChannel& m_channel;
+    Clock& m_clock;
+    const ChatMessageRecords& m_records;
+    const ServiceSlot<TextArtTable>& m_textArt;
+    const std::thread::id m_dispatchThread;
+};
+
+} // namespace verbalink

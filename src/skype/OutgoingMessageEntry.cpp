@@ -1,0 +1,26 @@
+#include "skype/OutgoingMessageEntry.h"
+
+#include "skype/MessageServices.h"
+#include "skype/OutgoingJobQueue.h"
+
+namespace verbalink {
+
+OutgoingMessageEntry::OutgoingMessageEntry(const MessageServices& services, OutgoingJobQueue& queue)
+    : m_services(services), m_queue(queue)
+{}
+
+void OutgoingMessageEntry::handle(const ChatMessageRecord& record)
+{
+    if (!record.outgoing)
+        return;
+    const std::shared_ptr<MessageFeatures> features = m_services.features.get();
+    if (!features)
+        return;
+    const bool anyFeature = features->translationEnabled() || features->spellCheckEnabled() ||
+                            m_services.encryptionOn();
+    if (!anyFeature || features->filterExcludes(record.partner))
+        return;
+    m_queue.push({record.body, record.partner, record.id});
+}
+
+} // namespace verbalink
