@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace verbalink::test {
+
+// A real proxy server from the system's packages, run in the foreground on a free loopback port
+// for the length of one test, with its configuration in a temporary folder.
+class ProxyProcess {
+public:
+    ~ProxyProcess();
+
+    // microsocks as a SOCKS5 proxy that demands this user name and password.
+    static std::unique_ptr<ProxyProcess> microsocks(const QString& user, const QString& password);
+    // danted speaking SOCKS4 and SOCKS5 without authentication; it lets clients reach loopback
+    // addresses only, so a request for any other address is refused at the proxy.
+    static std::unique_ptr<ProxyProcess> dante();
+    // tinyproxy as an HTTP proxy.
+    static std::unique_ptr<ProxyProcess> tinyproxy();
+
+    // Empty when the proxy runs; otherwise why it could not be started (for GTEST_SKIP).
+    QString failure() const { return m_failure; }
+    quint16 port() const { return m_port; }
+    QString log() const;
+
+private:
+    ProxyProcess() = default;
+    void start(const QString& program, const QStringList& arguments);
+    bool waitListening(int timeoutMs);
+    bool writeConfig(const QString& name, const QByteArray& text);
+    QString configPath(const QString& name) const;
+
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    quint16 m_port = 0;
+    QString m_failure;
+};
+
+} // namespace verbalink::test
