@@ -1,9 +1,12 @@
 #include "app/TrayProgram.h"
 
 #include "app/ServiceHosts.h"
+#include "app/SettingAccess.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
+#include "translate/ConnectionSettingsForm.h"
 #include "ui/AboutDialog.h"
+#include "ui/ConnectionSettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +21,8 @@ namespace {
 
 constexpr int AboutCommand = 104;
 constexpr int ExitCommand = 105;
+constexpr int ConnectionSettingsCommand = 33165;
+constexpr int IncomingTranslationDisabled = 33254;
 
 // Avatars are written by the chat client into this folder under the user's documents.
 void createAvatarFolder()
@@ -30,7 +35,7 @@ void createAvatarFolder()
 
 TrayProgram::TrayProgram(const DesktopRegistryStore::Paths& settingsPaths, QString installDir)
     : m_installDir(std::move(installDir)), m_registry(settingsPaths),
-      m_link(m_transport, m_clock, m_boxes), m_debugWindow(m_debugLog)
+      m_link(m_transport, m_clock, m_boxes), m_connections(m_boxes), m_debugWindow(m_debugLog)
 {}
 
 TrayProgram::~TrayProgram()
@@ -41,7 +46,9 @@ TrayProgram::~TrayProgram()
 bool TrayProgram::start()
 {
     createAvatarFolder();
+    m_link.services().features.set(m_features);
     m_link.start();
+    setUpServiceConnections();
     // The log is fed from the link thread and senders as well as from here.
     m_link.handlers().onLog.set([this](const QString& line) { m_debugLog.logLine(line); });
 
@@ -69,15 +76,19 @@ bool TrayProgram::start()
 void TrayProgram::applyStartupSettings()
 {
     m_settings = loadStartupSettings(m_registry, m_installDir);
-    ServiceHosts::load(m_registry);
     m_link.options().setInterfaceLanguageChoice(m_settings.menuLanguage);
     applySettingsToMenu(*m_menu, m_settings);
+    m_features->setRobotUsersExist(!m_settings.robotUserList.isEmpty());
+    m_features->setAvatarSize(m_settings.showAvatars);
     // The tray icon comes up among the settings, before the proxy and the languages are applied.
     m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, m_settings.debugLevel);
     if (m_tray->show())
         qCInfo(lcShell, "tray icon shown");
     else
         qCInfo(lcShell, "no system tray: the menu opens when Verbalink is started again");
+    applyProxySettings();
+    m_features->setIncomingTranslationEnabled(m_settings.translateIncoming !=
+                                              IncomingTranslationDisabled);
 }
 
 void TrayProgram::connectShell()
@@ -86,6 +97,8 @@ void TrayProgram::connectShell()
     connect(m_tray.get(), &TrayIcon::commandRequested, this, &TrayProgram::dispatch);
     connect(m_translation.get(), &TranslationSwitch::changed, m_tray.get(),
             &TrayIcon::setTranslationEnabled);
+    connect(m_translation.get(), &TranslationSwitch::changed, this,
+            [this](bool enabled) { m_features->setTranslationEnabled(enabled); });
     connect(m_translation.get(), &TranslationSwitch::changed, this, [this](bool enabled) {
         const bool showsOn =
             m_tray->systemTrayIcon().icon().cacheKey() == m_tray->enabledIcon().cacheKey();
@@ -103,9 +116,58 @@ void TrayProgram::dispatch(int commandId)
     } else if (commandId == AboutCommand) {
         AboutDialog about;
         about.exec();
+    } else if (commandId == ConnectionSettingsCommand) {
+        openConnectionSettings();
     } else if (commandId == ExitCommand) {
         QApplication::quit();
     }
+}
+
+void TrayProgram::setUpServiceConnections()
+{
+    const ServiceHosts hosts = ServiceHosts::load(m_registry);
+    m_connections.setUp(Service::Google, hosts.google);
+    m_connections.setUp(Service::Yahoo, hosts.yahoo);
+    m_connections.setUp(Service::Bing, hosts.bing);
+    m_connections.setUp(Service::Babylon, hosts.babylon);
+    m_connections.setUp(Service::SysTran, hosts.sysTran);
+    m_connections.setUp(Service::Promt, hosts.promt);
+}
+
+void TrayProgram::applyProxySettings()
+{
+    ProxySettings proxy;
+    proxy.enabled = m_settings.proxyEnable;
+    proxy.address = m_settings.proxyAddress;
+    proxy.port = m_settings.proxyPort;
+    proxy.type = m_settings.proxyType;
+    proxy.userName = m_settings.proxyUsername;
+    proxy.password = m_settings.proxyPassword;
+    m_connections.applyProxySettings(proxy);
+}
+
+void TrayProgram::openConnectionSettings()
+{
+    // The command does nothing while the dialog is open.
+    if (m_connectionSettingsOpen)
+        return;
+    m_connectionSettingsOpen = true;
+    ConnectionSettingsForm form(
+        [this](const QString& name, const QString& text) {
+            return writeSetting(m_registry, QString::fromUtf16(SettingsKeyPath), name, text);
+        },
+        m_connections);
+    ConnectionSettingsDialog dialog(form, m_connections.proxySettings());
+    if (dialog.exec() == 1) {
+        const ProxySettings saved = m_connections.proxySettings();
+        m_settings.proxyEnable = saved.enabled;
+        m_settings.proxyAddress = saved.address;
+        m_settings.proxyPort = saved.port;
+        m_settings.proxyType = saved.type;
+        m_settings.proxyUsername = saved.userName;
+        m_settings.proxyPassword = saved.password;
+    }
+    m_connectionSettingsOpen = false;
 }
 
 void TrayProgram::openMenu()

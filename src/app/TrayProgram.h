@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppMessageFeatures.h"
 #include "app/DebugLog.h"
 #include "app/Settings.h"
 #include "app/TranslationSwitch.h"
@@ -8,6 +9,7 @@
 #include "platform/DesktopRegistryStore.h"
 #include "skype/SkypeConnection.h"
 #include "skype/dbus/DBusSkypeTransport.h"
+#include "translate/ServiceConnections.h"
 #include "ui/DebugLogWindow.h"
 #include "ui/MenuIconMap.h"
 #include "ui/TrayIcon.h"
@@ -39,7 +41,10 @@ public:
 
 private:
     void connectShell();
+    void setUpServiceConnections();
     void applyStartupSettings();
+    void applyProxySettings();
+    void openConnectionSettings();
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -47,6 +52,9 @@ private:
     SystemClock m_clock;
     DBusSkypeTransport m_transport;
     SkypeConnection m_link;
+    ServiceConnections m_connections;
+    std::shared_ptr<AppMessageFeatures> m_features = std::make_shared<AppMessageFeatures>();
+    bool m_connectionSettingsOpen = false;
     DebugLog m_debugLog;
     DebugLogWindow m_debugWindow;
     Settings m_settings;
