@@ -1,0 +1,77 @@
+#include "translate/BabylonEngine.h"
+
+#include "translate/EngineExchange.h"
+#include "translate/EngineTargetRule.h"
+#include "translate/EngineWire.h"
+#include "translate/MarkerExtraction.h"
+#include "translate/TextEdits.h"
+#include "translate/TextEscapes.h"
+
+namespace verbalink {
+
+EngineResult BabylonEngine::translate(const EngineContext& context, const EngineCall& call,
+                                      const EngineLanguages& languages,
+                                      const EngineTargetRule& rule)
+{
+    const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
+    const EngineTarget target = rule.choose(EngineMapping::Babylon, languages, call);
+    if (target.skipped)
+        return EngineResult::skipped();
+
+    const QByteArray response =
+        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
+                                                         target.code, context.proxyLine));
+    std::optional<QString> translation = extract(EngineExchange::responseText(response));
+    if (!translation)
+        return EngineResult::failed();
+    return EngineResult::translated(*translation, target.flag);
+}
+
+QByteArray BabylonEngine::request(QByteArrayView host, QByteArrayView encodedText,
+                                  QByteArrayView source, QByteArrayView target,
+                                  QByteArrayView proxyLine)
+{
+    QByteArray request = "GET http://";
+    request += host;
+    request += "/translate/babylon.php?v=1.0&q=";
+    request += encodedText;
+    request += "&langpair=";
+    request += EngineWire::languageParameter(source);
+    request += "%7C";
+    request += EngineWire::languageParameter(target);
+    request += "&callback=babylonTranslator.callback"
+               "&context=babylon.7.0._babylon_api_response HTTP/1.0\r\nHost: ";
+    request += host;
+    request += "\r\n";
+    request += EngineWire::AcceptCharsetLine;
+    request += proxyLine;
+    request += "Referer: ";
+    request += EngineWire::rootAddress(host);
+    request += "\r\n";
+    // The service has always been sent a second empty line after the header block.
+    request += "\r\n\r\n";
+    return request;
+}
+
+std::optional<QString> BabylonEngine::extract(QStringView response)
+{
+    std::optional<QString> text =
+        extractBetweenMarkers(response, u"\"translatedText\":\"", u"\"}", MissingEnd::RunToEnd);
+    if (text) {
+        trimSpaces(*text);
+        trimNewlines(*text);
+    } else {
+        // Without the object the body itself is taken, whatever it says.
+        text = extractBetweenMarkers(response, u"\r\n\r\n", {}, MissingEnd::RunToEnd);
+    }
+    if (!text || text->isEmpty())
+        return std::nullopt;
+    trimSpaces(*text);
+    decodeNumericReferences(*text);
+    replaceAll(*text, u"\\n", u"\n");
+    replaceAll(*text, u"\\\"", u"\"");
+    decodeUnicodeEscapes(*text);
+    return text;
+}
+
+} // namespace verbalink

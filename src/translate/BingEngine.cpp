@@ -1,0 +1,67 @@
+#include "translate/BingEngine.h"
+
+#include "translate/EngineExchange.h"
+#include "translate/EngineTargetRule.h"
+#include "translate/EngineWire.h"
+#include "translate/MarkerExtraction.h"
+#include "translate/TextEdits.h"
+#include "translate/TextEscapes.h"
+
+namespace verbalink {
+
+EngineResult BingEngine::translate(const EngineContext& context, const EngineCall& call,
+                                   const EngineLanguages& languages, const EngineTargetRule& rule)
+{
+    const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
+    const EngineTarget target = rule.choose(EngineMapping::Bing, languages, call);
+    if (target.skipped)
+        return EngineResult::skipped();
+
+    const QByteArray response =
+        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
+                                                         target.code, context.proxyLine));
+    std::optional<QString> translation = extract(EngineExchange::responseText(response));
+    if (!translation)
+        return EngineResult::failed();
+    return EngineResult::translated(*translation, target.flag);
+}
+
+QByteArray BingEngine::request(QByteArrayView host, QByteArrayView encodedText,
+                               QByteArrayView source, QByteArrayView target,
+                               QByteArrayView proxyLine)
+{
+    QByteArray body = "SourceText=";
+    body += encodedText;
+
+    QByteArray request = "POST http://";
+    request += host;
+    request += "/DefaultPrev.aspx?ref=IE8Activity HTTP/1.1\r\nHost: ";
+    request += host;
+    request += "\r\n";
+    request += EngineWire::UserAgentLine;
+    request += EngineWire::AcceptCharsetLine;
+    request += "Cookie: from=";
+    request += EngineWire::languageParameter(source);
+    request += "; to=";
+    request += EngineWire::languageParameter(target);
+    request += ";\r\n";
+    request += proxyLine;
+    request += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: ";
+    request += QByteArray::number(body.size());
+    request += "\r\n\r\n";
+    request += body;
+    return request;
+}
+
+std::optional<QString> BingEngine::extract(QStringView response)
+{
+    std::optional<QString> text = extractBetweenMarkers(response, u"id=\"TargetText\">",
+                                                        u"</textarea>", MissingEnd::RunToEnd);
+    if (text) {
+        trimSpaces(*text);
+        decodeNumericReferences(*text);
+    }
+    return text;
+}
+
+} // namespace verbalink

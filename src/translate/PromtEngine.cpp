@@ -1,0 +1,67 @@
+#include "translate/PromtEngine.h"
+
+#include "translate/EngineExchange.h"
+#include "translate/EngineTargetRule.h"
+#include "translate/EngineWire.h"
+#include "translate/MarkerExtraction.h"
+#include "translate/TextEdits.h"
+#include "translate/TextEscapes.h"
+
+namespace verbalink {
+
+EngineResult PromtEngine::translate(const EngineContext& context, const EngineCall& call,
+                                    const EngineLanguages& languages, const EngineTargetRule& rule)
+{
+    const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
+    const EngineTarget target = rule.choose(EngineMapping::Promt, languages, call);
+    if (target.skipped)
+        return EngineResult::skipped();
+
+    const QByteArray response =
+        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
+                                                         target.code, context.proxyLine));
+    if (response.isEmpty())
+        return EngineResult::failed();
+    std::optional<QString> translation = extract(EngineExchange::responseText(response), call.text);
+    if (!translation)
+        return EngineResult::failed();
+    return EngineResult::translated(*translation, target.flag);
+}
+
+QByteArray PromtEngine::request(QByteArrayView host, QByteArrayView encodedText,
+                                QByteArrayView source, QByteArrayView target,
+                                QByteArrayView proxyLine)
+{
+    QByteArray request = "GET http://";
+    request += host;
+    request += "/services/MobileService.asmx/TranslateText4Touch"
+               "?template=General&intLang=ru&text=";
+    request += encodedText;
+    request += "&direction=";
+    request += EngineWire::languageParameter(source);
+    request += EngineWire::languageParameter(target);
+    request += "&v=1.0 HTTP/1.0\r\nHost: ";
+    request += host;
+    request += "\r\n";
+    request += EngineWire::AcceptCharsetLine;
+    request += proxyLine;
+    request += EngineWire::UserAgentLine;
+    request += "\r\n";
+    return request;
+}
+
+std::optional<QString> PromtEngine::extract(QStringView response, const QString& typedText)
+{
+    std::optional<QString> text =
+        extractBetweenMarkers(response, u"<result>", u"</result>", MissingEnd::RunToEnd);
+    if (!text)
+        return std::nullopt;
+    trimSpaces(*text);
+    unescapeJsonText(*text);
+    decodeNumericReferences(*text);
+    if (text->contains(u"&lt;style&gt;"))
+        return typedText;
+    return text;
+}
+
+} // namespace verbalink
