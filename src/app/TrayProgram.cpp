@@ -22,7 +22,6 @@ namespace {
 constexpr int AboutCommand = 104;
 constexpr int ExitCommand = 105;
 constexpr int ConnectionSettingsCommand = 33165;
-constexpr int IncomingTranslationDisabled = 33254;
 
 // Avatars are written by the chat client into this folder under the user's documents.
 void createAvatarFolder()
@@ -87,8 +86,10 @@ void TrayProgram::applyStartupSettings()
     else
         qCInfo(lcShell, "no system tray: the menu opens when Verbalink is started again");
     applyProxySettings();
-    m_features->setIncomingTranslationEnabled(m_settings.translateIncoming !=
-                                              IncomingTranslationDisabled);
+    m_languageMenus = std::make_unique<LanguageMenus>(*m_menu);
+    m_languages = std::make_unique<LanguageSelection>(*m_languageMenus);
+    restoreLanguageSelection(*m_languages, m_settings);
+    m_features->setIncomingTranslationEnabled(m_languages->incomingEnabled());
 }
 
 void TrayProgram::connectShell()
@@ -111,6 +112,13 @@ void TrayProgram::connectShell()
 
 void TrayProgram::dispatch(int commandId)
 {
+    // Language menus see every command first; each takes only its own ids.
+    if (m_languages->route(commandId)) {
+        m_features->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+        return;
+    }
+    if (m_languages->selectTranslatorCommand(commandId))
+        return;
     if (commandId == TranslationSwitch::CommandId) {
         m_translation->toggle();
     } else if (commandId == AboutCommand) {
@@ -181,6 +189,7 @@ void TrayProgram::shutdown()
     if (!m_menu)
         return;
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
+    storeLanguageSelection(*m_languages, m_settings);
     saveExitSettings(m_registry, m_settings);
     qCInfo(lcShell, "settings saved");
     m_menuView.reset();

@@ -2,6 +2,7 @@
 
 #include "app/AppMessageFeatures.h"
 #include "app/DebugLog.h"
+#include "app/LanguageMenus.h"
 #include "app/Settings.h"
 #include "app/TranslationSwitch.h"
 #include "app/menu/MenuModel.h"
@@ -9,6 +10,7 @@
 #include "platform/DesktopRegistryStore.h"
 #include "skype/SkypeConnection.h"
 #include "skype/dbus/DBusSkypeTransport.h"
+#include "translate/LanguageSelection.h"
 #include "translate/ServiceConnections.h"
 #include "ui/DebugLogWindow.h"
 #include "ui/MenuIconMap.h"
@@ -63,6 +65,8 @@ private:
     std::unique_ptr<TrayMenuView> m_menuView;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<TranslationSwitch> m_translation;
+    std::unique_ptr<LanguageMenus> m_languageMenus;
+    std::unique_ptr<LanguageSelection> m_languages;
 };
 
 } // namespace verbalink
