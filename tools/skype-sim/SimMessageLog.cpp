@@ -1,5 +1,7 @@
 #include "SimMessageLog.h"
 
+#include <QDateTime>
+
 using namespace Qt::StringLiterals;
 
 namespace verbalink::sim {
@@ -33,7 +35,9 @@ void SimMessageLog::record(SimMessageChange change, const SimChatMessage& messag
 {
     if (!m_file.isOpen())
         return;
-    m_file.write(line(change, message).toUtf8() + '\n');
+    const QByteArray stamp =
+        m_timestamps ? QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' : QByteArray();
+    m_file.write(stamp + line(change, message).toUtf8() + '\n');
     m_file.flush();
 }
 

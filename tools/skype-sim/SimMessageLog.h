@@ -15,6 +15,8 @@ namespace verbalink::sim {
 class SimMessageLog {
 public:
     bool open(const QString& path);
+    // Prefixes every line with the wall-clock time in milliseconds and a space, for timing.
+    void setTimestamps(bool on) { m_timestamps = on; }
     void record(SimMessageChange change, const SimChatMessage& message);
     QString errorString() const { return m_file.errorString(); }
 
@@ -24,6 +26,7 @@ public:
 
 private:
     QFile m_file;
+    bool m_timestamps = false;
 };
 
 } // namespace verbalink::sim

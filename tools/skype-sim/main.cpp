@@ -44,7 +44,10 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     const QCommandLineOption messages(
         u"messages"_s, u"Log new chat messages and body changes to <file>."_s, u"file"_s);
     const QCommandLineOption verbose(u"verbose"_s, u"Also log commands to standard error."_s);
-    parser.addOptions({script, refuse, offline, pending, handle, language, log, messages, verbose});
+    const QCommandLineOption timestamps(
+        u"timestamps"_s, u"Start each line of the messages file with the time in ms."_s);
+    parser.addOptions(
+        {script, refuse, offline, pending, handle, language, log, messages, verbose, timestamps});
     parser.process(app);
 
     options.script = parser.value(script);
@@ -116,6 +119,7 @@ int main(int argc, char* argv[])
     if (!options.messagesFile.isEmpty()) {
         if (!messageLog.open(options.messagesFile))
             return fail(options.messagesFile + u": "_s + messageLog.errorString());
+        messageLog.setTimestamps(parser.isSet(timestamps));
         simulator.chats().setListener(
             [&messageLog](SimMessageChange change, const SimChatMessage& message) {
                 messageLog.record(change, message);
