@@ -24,6 +24,7 @@ struct Options {
     QString logFile;
     QString messagesFile;
     bool verbose = false;
+    bool timestamps = false;
     SimState state;
 };
 
@@ -54,6 +55,7 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     options.logFile = parser.value(log);
     options.messagesFile = parser.value(messages);
     options.verbose = parser.isSet(verbose);
+    options.timestamps = parser.isSet(timestamps);
     if (parser.isSet(refuse))
         options.state.nameAnswer = NameAnswer::Refuse;
     if (parser.isSet(offline))
@@ -119,7 +121,7 @@ int main(int argc, char* argv[])
     if (!options.messagesFile.isEmpty()) {
         if (!messageLog.open(options.messagesFile))
             return fail(options.messagesFile + u": "_s + messageLog.errorString());
-        messageLog.setTimestamps(parser.isSet(timestamps));
+        messageLog.setTimestamps(options.timestamps);
         simulator.chats().setListener(
             [&messageLog](SimMessageChange change, const SimChatMessage& message) {
                 messageLog.record(change, message);
