@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace verbalink {
+
+class TranslationFilterForm;
+
+// The "User translation filter" window: the contact box, the rule lines and the buttons,
+// forwarded to the form. Every way of closing it stores the rules and reports the menu's check
+// mark through filterClosed(). A double click on a line opens "User settings" over it.
+class TranslationFilterDialog final : public QDialog {
+    Q_OBJECT
+public:
+    // The contact entries come from a refresh that the caller ran off the GUI thread.
+    TranslationFilterDialog(TranslationFilterForm& form, const QStringList& contactEntries,
+                            QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+Q_SIGNALS:
+    // Whether "User translation filter" (33371) is to be checked now.
+    void filterClosed(bool menuChecked);
+
+private:
+    void buildControls();
+    void showLines();
+    void add();
+    void remove();
+    void removeAll();
+    void editLine();
+    qsizetype selectedRow() const;
+
+    TranslationFilterForm& m_form;
+    QComboBox* m_user = nullptr;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_removeAll = nullptr;
+    QPushButton* m_close = nullptr;
+    bool m_closed = false;
+};
+
+} // namespace verbalink
