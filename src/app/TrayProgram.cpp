@@ -45,7 +45,6 @@ TrayProgram::~TrayProgram()
 bool TrayProgram::start()
 {
     createAvatarFolder();
-    m_link.services().features.set(m_features);
     m_link.start();
     setUpServiceConnections();
     // The log is fed from the link thread and senders as well as from here.
@@ -77,8 +76,6 @@ void TrayProgram::applyStartupSettings()
     m_settings = loadStartupSettings(m_registry, m_installDir);
     m_link.options().setInterfaceLanguageChoice(m_settings.menuLanguage);
     applySettingsToMenu(*m_menu, m_settings);
-    m_features->setRobotUsersExist(!m_settings.robotUserList.isEmpty());
-    m_features->setAvatarSize(m_settings.showAvatars);
     // The tray icon comes up among the settings, before the proxy and the languages are applied.
     m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, m_settings.debugLevel);
     if (m_tray->show())
@@ -89,7 +86,11 @@ void TrayProgram::applyStartupSettings()
     m_languageMenus = std::make_unique<LanguageMenus>(*m_menu);
     m_languages = std::make_unique<LanguageSelection>(*m_languageMenus);
     restoreLanguageSelection(*m_languages, m_settings);
-    m_features->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+    m_pipeline = std::make_unique<MessagePipeline>(
+        MessagePipeline::Links{m_link, m_connections, *m_languages, m_boxes, m_clock, m_registry,
+                               *m_menu},
+        ServiceHosts::load(m_registry), m_settings);
+    m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
 }
 
 void TrayProgram::connectShell()
@@ -99,7 +100,7 @@ void TrayProgram::connectShell()
     connect(m_translation.get(), &TranslationSwitch::changed, m_tray.get(),
             &TrayIcon::setTranslationEnabled);
     connect(m_translation.get(), &TranslationSwitch::changed, this,
-            [this](bool enabled) { m_features->setTranslationEnabled(enabled); });
+            [this](bool enabled) { m_pipeline->setTranslationEnabled(enabled); });
     connect(m_translation.get(), &TranslationSwitch::changed, this, [this](bool enabled) {
         const bool showsOn =
             m_tray->systemTrayIcon().icon().cacheKey() == m_tray->enabledIcon().cacheKey();
@@ -114,10 +115,10 @@ void TrayProgram::dispatch(int commandId)
 {
     // Language menus see every command first; each takes only its own ids.
     if (m_languages->route(commandId)) {
-        m_features->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+        m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
         return;
     }
-    if (m_languages->selectTranslatorCommand(commandId))
+    if (m_languages->selectTranslatorCommand(commandId) || m_pipeline->handleCommand(commandId))
         return;
     if (commandId == TranslationSwitch::CommandId) {
         m_translation->toggle();
@@ -194,6 +195,7 @@ void TrayProgram::shutdown()
     qCInfo(lcShell, "settings saved");
     m_menuView.reset();
     m_tray.reset();
+    m_pipeline->shutdown();
 }
 
 } // namespace verbalink

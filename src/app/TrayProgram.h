@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppMessageFeatures.h"
 #include "app/DebugLog.h"
 #include "app/LanguageMenus.h"
+#include "app/MessagePipeline.h"
 #include "app/Settings.h"
 #include "app/TranslationSwitch.h"
 #include "app/menu/MenuModel.h"
@@ -55,7 +55,6 @@ private:
     DBusSkypeTransport m_transport;
     SkypeConnection m_link;
     ServiceConnections m_connections;
-    std::shared_ptr<AppMessageFeatures> m_features = std::make_shared<AppMessageFeatures>();
     bool m_connectionSettingsOpen = false;
     DebugLog m_debugLog;
     DebugLogWindow m_debugWindow;
@@ -67,6 +66,7 @@ private:
     std::unique_ptr<TranslationSwitch> m_translation;
     std::unique_ptr<LanguageMenus> m_languageMenus;
     std::unique_ptr<LanguageSelection> m_languages;
+    std::unique_ptr<MessagePipeline> m_pipeline;
 };
 
 } // namespace verbalink

@@ -2,7 +2,9 @@
 
 #include "EventWait.h"
 #include "PrivateBus.h"
+#include "ServiceAnswers.h"
 #include "SimProcess.h"
+#include "TranslationTestService.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +32,9 @@ protected:
         QString error;
         ASSERT_TRUE(m_bus.start(error)) << qPrintable(error);
         m_sim = std::make_unique<SimProcess>(m_bus.address());
-        ASSERT_TRUE(m_sim->start({QStringLiteral("--log"), commandLog()}, error))
+        ASSERT_TRUE(m_sim->start(
+            {QStringLiteral("--log"), commandLog(), QStringLiteral("--messages"), messagesLog()},
+            error))
             << qPrintable(error);
         QDir().mkpath(path(u"runtime"));
         QFile::setPermissions(path(u"runtime"),
@@ -39,6 +43,11 @@ protected:
 
     QString path(QStringView relative) const { return m_home.path() + u'/' + relative; }
     QString commandLog() const { return path(u"commands.log"); }
+    QString messagesLog() const { return path(u"messages.log"); }
+    bool messagesShow(const QString& line)
+    {
+        return waitUntil([&] { return readFile(messagesLog()).split(u'\n').contains(line); });
+    }
     QString settingsFile() const { return path(u"config/Verbalink/Verbalink.conf"); }
 
     void writeSettings(const QByteArray& text)
@@ -121,4 +130,47 @@ TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
     for (const char* line : {"State=0\n", "ToLang=32830\n", "FromLang=32785\n", "Translator=1\n",
                              "TranslateIncoming=33254\n", "Hotkeys=33364\n", "DebugLevel=0\n"})
         EXPECT_TRUE(saved.contains(QString::fromLatin1(line))) << line;
+}
+
+TEST_F(TrayProgramTest, TranslatesTypedAndReceivedMessagesThroughTheService)
+{
+    test::TranslationTestService service;
+    ASSERT_TRUE(service.listening());
+    const QByteArray host = service.hostPort();
+    // Typed messages go into German with flags; received ones into English, into the chat.
+    writeSettings("[Software\\Verbalink]\nToLang=32831\nTranslateIncoming=33272\n"
+                  "[Software\\Verbalink\\Hosts]\nGoogle=" +
+                  host + "\nGoogleTranslate=" + host + "\n");
+    m_sim->directive(QStringLiteral("user bob de Bob Builder"));
+    auto program = launch();
+    ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
+
+    // The service echoes the text tagged with the target: "[de] Hello".
+    m_sim->directive(QStringLiteral("type bob Hello"));
+    EXPECT_TRUE(messagesShow(QStringLiteral("BODY 1 Hello\\r\\n( (flag:de)  [de] Hello )")))
+        << qPrintable(readFile(messagesLog()));
+
+    // A translation equal to the typed text leaves the message alone.
+    service.queue(test::TranslationTestService::Route::Google,
+                  test::TranslationTestService::reply(
+                      test::ServiceAnswers::googleSentences({{QStringLiteral("OK"), {}}})));
+    m_sim->directive(QStringLiteral("type bob OK"));
+    ASSERT_TRUE(waitUntil([&] { return service.requests().size() >= 2; }));
+    waitUntil([] { return false; }, 1000);
+    EXPECT_FALSE(readFile(messagesLog()).contains(u"BODY 2 "));
+
+    // bob writes: the translation appears in the chat under his handle (the contacts were never
+    // refreshed, so the refresh runs and the handle stands in) and is not translated
+    // again (no further service request after it).
+    m_sim->directive(QStringLiteral("receive bob Hallo Welt"));
+    EXPECT_TRUE(waitUntil([&] {
+        return readFile(messagesLog()).contains(u" posted ") &&
+               readFile(messagesLog()).contains(u" alice [bob] [en] Hallo Welt");
+    })) << qPrintable(readFile(messagesLog()));
+    const qsizetype requestsAfter = service.requests().size();
+    waitUntil([] { return false; }, 1000);
+    EXPECT_EQ(service.requests().size(), requestsAfter);
+
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
