@@ -174,3 +174,27 @@ TEST_F(TrayProgramTest, TranslatesTypedAndReceivedMessagesThroughTheService)
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
+
+TEST_F(TrayProgramTest, UserFilterExcludesOneContactAndGivesAnotherItsOwnLanguage)
+{
+    test::TranslationTestService service;
+    ASSERT_TRUE(service.listening());
+    const QByteArray host = service.hostPort();
+    // Target German, but bob has the rule French and carol is left out.
+    writeSettings("[Software\\Verbalink]\nToLang=32831\nTranslateOnlyList=bob|fr,carol\n"
+                  "[Software\\Verbalink\\Hosts]\nGoogle=" +
+                  host + "\nGoogleTranslate=" + host + "\n");
+    auto program = launch();
+    ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
+
+    m_sim->directive(QStringLiteral("type carol Hello carol"));
+    m_sim->directive(QStringLiteral("type bob Hello bob"));
+    EXPECT_TRUE(messagesShow(QStringLiteral("BODY 2 Hello bob\\r\\n( (flag:fr)  [fr] Hello bob )")))
+        << qPrintable(readFile(messagesLog()));
+    // carol's message went nowhere: one request in all, and her body untouched.
+    EXPECT_EQ(service.requests().size(), 1);
+    EXPECT_FALSE(readFile(messagesLog()).contains(u"BODY 1 "));
+
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+}
