@@ -1,6 +1,7 @@
 #include "translate/BingEngine.h"
 
 #include "translate/EngineExchange.h"
+#include "translate/EngineSteps.h"
 #include "translate/EngineTargetRule.h"
 #include "translate/EngineWire.h"
 #include "translate/MarkerExtraction.h"
@@ -12,18 +13,8 @@ namespace verbalink {
 EngineResult BingEngine::translate(const EngineContext& context, const EngineCall& call,
                                    const EngineLanguages& languages, const EngineTargetRule& rule)
 {
-    const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
-    const EngineTarget target = rule.choose(EngineMapping::Bing, languages, call);
-    if (target.skipped)
-        return EngineResult::skipped();
-
-    const QByteArray response =
-        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
-                                                         target.code, context.proxyLine));
-    std::optional<QString> translation = extract(EngineExchange::responseText(response));
-    if (!translation)
-        return EngineResult::failed();
-    return EngineResult::translated(*translation, target.flag);
+    return translateWithTarget(context, call, languages, rule, EngineMapping::Bing, &request,
+                               &extract);
 }
 
 QByteArray BingEngine::request(QByteArrayView host, QByteArrayView encodedText,

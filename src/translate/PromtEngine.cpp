@@ -1,6 +1,7 @@
 #include "translate/PromtEngine.h"
 
 #include "translate/EngineExchange.h"
+#include "translate/EngineSteps.h"
 #include "translate/EngineTargetRule.h"
 #include "translate/EngineWire.h"
 #include "translate/MarkerExtraction.h"
@@ -12,20 +13,13 @@ namespace verbalink {
 EngineResult PromtEngine::translate(const EngineContext& context, const EngineCall& call,
                                     const EngineLanguages& languages, const EngineTargetRule& rule)
 {
-    const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
-    const EngineTarget target = rule.choose(EngineMapping::Promt, languages, call);
-    if (target.skipped)
-        return EngineResult::skipped();
-
-    const QByteArray response =
-        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
-                                                         target.code, context.proxyLine));
-    if (response.isEmpty())
-        return EngineResult::failed();
-    std::optional<QString> translation = extract(EngineExchange::responseText(response), call.text);
-    if (!translation)
-        return EngineResult::failed();
-    return EngineResult::translated(*translation, target.flag);
+    // An empty answer fails here: Promt's extraction gives the typed text back for its error page.
+    return translateWithTarget(context, call, languages, rule, EngineMapping::Promt, &request,
+                               [&call](QStringView response) -> std::optional<QString> {
+                                   if (response.isEmpty())
+                                       return std::nullopt;
+                                   return extract(response, call.text);
+                               });
 }
 
 QByteArray PromtEngine::request(QByteArrayView host, QByteArrayView encodedText,
