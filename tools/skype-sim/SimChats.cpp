@@ -8,21 +8,6 @@ namespace verbalink::sim {
 
 namespace {
 
-SimResponse answer(const QString& reply)
-{
-    SimResponse response;
-    response.reply = reply;
-    return response;
-}
-
-std::pair<QString, QString> firstWord(const QString& text)
-{
-    const qsizetype space = text.indexOf(u' ');
-    if (space < 0)
-        return {text, {}};
-    return {text.left(space), text.mid(space + 1)};
-}
-
 // A message id as the API writes it: a positive decimal number.
 int messageId(const QString& word)
 {

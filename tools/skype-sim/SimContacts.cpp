@@ -12,22 +12,6 @@ namespace verbalink::sim {
 
 namespace {
 
-SimResponse answer(const QString& reply)
-{
-    SimResponse response;
-    response.reply = reply;
-    return response;
-}
-
-// Splits "first rest of the line" at its first space; the rest is kept as written.
-std::pair<QString, QString> firstWord(const QString& text)
-{
-    const qsizetype space = text.indexOf(u' ');
-    if (space < 0)
-        return {text, {}};
-    return {text.left(space), text.mid(space + 1)};
-}
-
 // The client names the language after its code: "de German".
 QString languageOf(const QString& code)
 {

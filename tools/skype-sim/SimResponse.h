@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace verbalink::sim {
 
 // What the simulated chat client does about one command.
@@ -16,5 +18,11 @@ struct SimResponse {
     // The caller becomes the client that notifications go to.
     bool attachesCaller = false;
 };
+
+// A response that only answers, as most commands do.
+SimResponse answer(const QString& reply);
+
+// Splits "first rest of the line" at its first space; the rest is kept as written.
+std::pair<QString, QString> firstWord(const QString& text);
 
 } // namespace verbalink::sim

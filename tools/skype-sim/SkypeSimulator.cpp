@@ -6,17 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace verbalink::sim {
 
-namespace {
-
-SimResponse answer(const QString& reply)
-{
-    SimResponse response;
-    response.reply = reply;
-    return response;
-}
-
-} // namespace
-
 SkypeSimulator::SkypeSimulator() : SkypeSimulator(SimState{}) {}
 
 SkypeSimulator::SkypeSimulator(SimState state, qsizetype messageCapacity)
