@@ -2,7 +2,7 @@
 // the plainest blocking-socket client, so the cost of the client's own waiting shows up.
 
 #include "platform/MessageBoxPort.h"
-#include "translate/HttpConnection.h"
+#include "translate/net/HttpConnection.h"
 
 #include <arpa/inet.h>
 #include <atomic>

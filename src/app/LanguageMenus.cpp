@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/menu/MenuModel.h"
-#include "translate/LanguageSelection.h"
+#include "translate/languages/LanguageSelection.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translate/LanguageCheckMarks.h"
+#include "translate/languages/LanguageCheckMarks.h"
 
 namespace verbalink {
 

@@ -174,4 +174,26 @@ void saveExitSettings(RegistryStore& store, const Settings& settings)
         saveSetting(store, settings, d);
 }
 
+ProxySettings Settings::proxy() const
+{
+    ProxySettings proxy;
+    proxy.enabled = proxyEnable;
+    proxy.address = proxyAddress;
+    proxy.port = proxyPort;
+    proxy.type = proxyType;
+    proxy.userName = proxyUsername;
+    proxy.password = proxyPassword;
+    return proxy;
+}
+
+void Settings::setProxy(const ProxySettings& proxy)
+{
+    proxyEnable = proxy.enabled;
+    proxyAddress = proxy.address;
+    proxyPort = proxy.port;
+    proxyType = proxy.type;
+    proxyUsername = proxy.userName;
+    proxyPassword = proxy.password;
+}
+
 } // namespace verbalink

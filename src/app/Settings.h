@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RegistryStore.h"
+#include "translate/net/ProxySettings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,6 +63,10 @@ struct Settings {
     // Not stored under the options key: the login command and whether it is registered.
     QString runCommand;
     bool runAtLogin = false;
+
+    // The six proxy values as the connections take them, and back after the dialog saved them.
+    ProxySettings proxy() const;
+    void setProxy(const ProxySettings& proxy);
 };
 
 // Where a value lives and how it is read.

@@ -1,6 +1,6 @@
 #include "extras/HandleCipher.h"
 
-#include "translate/Base64.h"
+#include "translate/text/Base64.h"
 
 namespace verbalink {
 

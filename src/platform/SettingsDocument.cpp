@@ -1,36 +1,19 @@
 #include "platform/SettingsDocument.h"
 
+#include "platform/HexDigits.h"
+
 #include <QStringDecoder>
 
 namespace verbalink {
 
 namespace {
 
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 // The unit of a "\\uXXXX" escape at the start of text, or -1.
 int escapedUnit(QStringView text)
 {
     if (text.size() < 6 || text[1] != u'u')
         return -1;
-    int unit = 0;
-    for (QChar digit : text.mid(2, 4)) {
-        const int v = hexValue(digit);
-        if (v < 0)
-            return -1;
-        unit = unit * 16 + v;
-    }
-    return unit;
+    return hexDigitsValue(text.mid(2, 4));
 }
 
 // Whether the unit at i is written as a "\\uXXXX" escape.

@@ -1,6 +1,6 @@
 #include "ui/ConnectionSettingsDialog.h"
 
-#include "translate/ConnectionSettingsForm.h"
+#include "translate/net/ConnectionSettingsForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

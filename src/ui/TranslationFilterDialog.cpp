@@ -1,6 +1,6 @@
 #include "ui/TranslationFilterDialog.h"
 
-#include "translate/TranslationFilterForm.h"
+#include "translate/filter/TranslationFilterForm.h"
 #include "ui/UserSettingsDialog.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ui/UserSettingsDialog.h"
 
-#include "translate/TranslationRuleEditForm.h"
+#include "translate/filter/TranslationRuleEditForm.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "menu/QStringPrinter.h"
-#include "translate/LanguageSelection.h"
-#include "translate/LanguageTables.h"
+#include "translate/languages/LanguageSelection.h"
+#include "translate/languages/LanguageTables.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "RecordingRegistryStore.h"
 #include "app/RunCommand.h"
-#include "app/ServiceHosts.h"
+#include "app/ServiceHostSettings.h"
 #include "platform/DesktopRegistryStore.h"
 
 #include <QTemporaryDir>
@@ -117,6 +117,28 @@ TEST(Settings, StoredValuesAreReadIntoTheirFields)
     EXPECT_EQ(s.showAvatars, 128);
 }
 
+TEST(Settings, ProxyValuesTravelToTheConnectionsAndBackUnchanged)
+{
+    MemoryRegistryStore store;
+    const std::pair<const char*, const char*> stored[] = {
+        {"ProxyEnable", "1"}, {"ProxyAddress", "proxy.lan"}, {"ProxyPort", "1080"},
+        {"ProxyType", "2"},   {"ProxyUsername", "ann"},      {"ProxyPassword", "p:w"}};
+    for (const auto& [name, text] : stored)
+        store.writeValue(User, Key, QString::fromLatin1(name), QString::fromLatin1(text));
+    const Settings loaded = loadStartupSettings(store, QStringLiteral("/usr"));
+    const ProxySettings proxy = loaded.proxy();
+    EXPECT_EQ(proxy.enabled, 1);
+    EXPECT_EQ(proxy.address, "proxy.lan");
+    EXPECT_EQ(proxy.port, 1080);
+    EXPECT_EQ(proxy.type, ProxySettings::Socks4);
+    EXPECT_EQ(proxy.userName, "ann");
+    EXPECT_EQ(proxy.password, "p:w");
+
+    Settings saved;
+    saved.setProxy(proxy);
+    EXPECT_EQ(saved.proxy(), proxy);
+}
+
 TEST(Settings, ExitSaveWritesItsSixteenValuesInOrder)
 {
     RecordingRegistryStore store;
@@ -206,7 +228,7 @@ TEST(ServiceHosts, AreCreatedUnderTheirOwnKeyAndMayCarryAPort)
     MemoryRegistryStore store;
     const QString hostsKey = QStringLiteral("Software\\Verbalink\\Hosts");
     store.writeValue(User, hostsKey, QStringLiteral("Yahoo"), QStringLiteral("127.0.0.1:8081"));
-    const ServiceHosts hosts = ServiceHosts::load(store);
+    const ServiceHosts hosts = readServiceHosts(store);
     EXPECT_EQ(hosts.yahoo, "127.0.0.1:8081");
     for (const char* name : {"Google", "GoogleTranslate", "Yahoo", "Bing", "Babylon", "SysTran",
                              "Promt", "Pandorabots", "ProductSite"}) {

@@ -4,8 +4,8 @@
 #include "app/SettingAccess.h"
 #include "app/Settings.h"
 #include "platform/MemoryRegistryStore.h"
-#include "translate/ConnectionSettingsForm.h"
-#include "translate/ServiceConnections.h"
+#include "translate/net/ConnectionSettingsForm.h"
+#include "translate/net/ServiceConnections.h"
 
 #include <QCheckBox>
 #include <QComboBox>

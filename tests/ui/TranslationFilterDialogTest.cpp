@@ -1,8 +1,8 @@
 #include "ui/TranslationFilterDialog.h"
 
 #include "FakeMessageBox.h"
-#include "translate/TranslationFilter.h"
-#include "translate/TranslationFilterForm.h"
+#include "translate/filter/TranslationFilter.h"
+#include "translate/filter/TranslationFilterForm.h"
 #include "ui/UserSettingsDialog.h"
 
 #include <QApplication>

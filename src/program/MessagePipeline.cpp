@@ -1,0 +1,221 @@
+#include "program/MessagePipeline.h"
+
+#include "app/ServiceHostSettings.h"
+#include "app/SettingAccess.h"
+#include "app/Settings.h"
+#include "app/menu/MenuModel.h"
+#include "extras/DecryptionHandler.h"
+#include "extras/HandleCipher.h"
+#include "extras/MessageEncryption.h"
+#include "skype/SkypeConnection.h"
+#include "translate/filter/TranslationFilterForm.h"
+#include "translate/filter/TranslationFilterStore.h"
+#include "translate/flows/IncomingTranslation.h"
+#include "translate/flows/OutgoingTranslation.h"
+#include "ui/MessageViewDialog.h"
+#include "ui/TranslationFilterDialog.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <thread>
+
+namespace verbalink {
+
+namespace {
+
+constexpr int HideOriginalCommand = 32858;
+constexpr int FilterCommand = 33371;
+
+} // namespace
+
+MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings)
+    : m_links(links), m_chat(links.link),
+      m_engines(links.connections, hosts, links.clock, &m_chat, &m_filter)
+{
+    SkypeConnection& link = m_links.link;
+    m_outgoingOptions.setShowFlags(settings.showFlags != 0);
+    m_outgoingOptions.setShowTransliteration(settings.showTranslit != 0);
+    m_incomingOptions.setTranslateInChat(settings.translateInChat != 0);
+    m_features->setAvatarSize(settings.showAvatars);
+    m_features->setRobotUsersExist(!settings.robotUserList.isEmpty());
+    link.services().features.set(m_features);
+
+    m_outgoing = std::make_shared<OutgoingTranslation>(m_chat, m_engines, m_links.languages,
+                                                       m_outgoingOptions);
+    link.services().outgoingRunner.set(m_outgoing);
+    m_incoming = std::make_shared<IncomingTranslation>(
+        IncomingTranslation::Links{m_chat, m_links.connections, m_links.languages,
+                                   m_incomingOptions, m_links.boxes, m_links.clock},
+        hosts.google, hosts.googleTranslate,
+        [this](const QString& sender, const QString& text) { m_translatedList.add(sender, text); });
+    link.services().incomingTranslation.set(m_incoming);
+
+    m_translatedView =
+        std::make_unique<MessageViewDialog>(m_translatedList, MessageViewDialog::Kind::Translated);
+    // A translation listed while its view is closed opens the view.
+    connect(
+        &m_translatedList, &MessageList::changed, this,
+        [this] {
+            if (!m_translatedView->isOpen() && !m_translatedList.lines().isEmpty())
+                m_translatedView->openView();
+        },
+        Qt::QueuedConnection);
+
+    setUpFilter();
+    setUpEncryption(settings);
+}
+
+MessagePipeline::~MessagePipeline()
+{
+    shutdown();
+}
+
+void MessagePipeline::setUpFilter()
+{
+    RegistryStore& registry = m_links.registry;
+    const TranslationFilterStore store{
+        [&registry] {
+            return readSettingWide(registry, QString::fromUtf16(SettingsKeyPath),
+                                   QStringLiteral("TranslateOnlyList"), QString());
+        },
+        [&registry](const QString& text) {
+            return writeSetting(registry, QString::fromUtf16(SettingsKeyPath),
+                                QStringLiteral("TranslateOnlyList"), text);
+        }};
+    m_filter.load(store);
+    m_features->setFilter(&m_filter);
+    m_links.menu.setChecked(FilterCommand, !m_filter.isEmpty());
+    SkypeConnection& link = m_links.link;
+    m_filterForm = std::make_unique<TranslationFilterForm>(
+        m_filter, store,
+        TranslationFilterForm::Contacts{
+            [&link](const QString& name) { return link.displayName(name); },
+            [&link](const QString& name) {
+                return link.handleOf(name);
+            }},
+        m_links.boxes);
+}
+
+void MessagePipeline::setUpEncryption(const Settings& settings)
+{
+    SkypeConnection& link = m_links.link;
+    m_cipher = std::make_shared<HandleCipher>();
+    link.handlers().onCurrentUserHandle.set(
+        [cipher = m_cipher](const QByteArray& handle) { cipher->setOwnHandle(handle); });
+    link.services().cipher.set(m_cipher);
+
+    m_decryptedView =
+        std::make_unique<MessageViewDialog>(m_decryptedList, MessageViewDialog::Kind::Decrypted);
+    RegistryStore& registry = m_links.registry;
+    MenuModel& menu = m_links.menu;
+    m_encryption = std::make_unique<MessageEncryption>(
+        settings.encryptPopup != 0,
+        MessageEncryption::Ports{
+            [&menu](int command, bool checked) { menu.setChecked(command, checked); },
+            [&registry](bool on) {
+                writeSetting(registry, QString::fromUtf16(SettingsKeyPath),
+                             QStringLiteral("EncryptPopup"),
+                             on ? QStringLiteral("1") : QStringLiteral("0"));
+            },
+            [view = m_decryptedView.get()] { return view->isOpen(); },
+            [view = m_decryptedView.get()] {
+                view->openView();
+            }});
+    connect(
+        m_encryption.get(), &MessageEncryption::viewRequested, this,
+        [this] { handleCommand(MessageEncryption::ViewCommand); }, Qt::QueuedConnection);
+    m_decryption = std::make_shared<DecryptionHandler>(
+        m_decryptedList,
+        DecryptionHandler::Contacts{
+            [&link](const QString& handle) { return link.displayName(handle); },
+            [&link] {
+                return link.refreshContacts();
+            }},
+        [encryption = m_encryption.get()] { encryption->messageListed(); });
+    link.services().decryption.set(m_decryption);
+}
+
+void MessagePipeline::setTranslationEnabled(bool on)
+{
+    m_features->setTranslationEnabled(on);
+    m_outgoingOptions.setTranslationEnabled(on);
+}
+
+void MessagePipeline::setIncomingTranslationEnabled(bool on)
+{
+    m_features->setIncomingTranslationEnabled(on);
+}
+
+bool MessagePipeline::handleCommand(int commandId)
+{
+    if (m_encryption->handleCommand(commandId)) {
+        m_features->setEncryptionEnabled(m_encryption->isEnabled());
+        return true;
+    }
+    if (commandId == HideOriginalCommand) {
+        m_hideOriginal = !m_hideOriginal;
+        m_outgoingOptions.setHideOriginal(m_hideOriginal);
+        m_links.menu.setChecked(HideOriginalCommand, m_hideOriginal);
+        return true;
+    }
+    if (commandId == FilterCommand) {
+        openFilterDialog();
+        return true;
+    }
+    return false;
+}
+
+void MessagePipeline::openFilterDialog()
+{
+    // Choosing the command again while the dialog is open closes it.
+    if (m_filterDialog) {
+        m_filterDialog->close();
+        return;
+    }
+    // The contacts are fetched first, off the GUI thread whose events bring the replies.
+    if (m_contactsThread.joinable())
+        return;
+    QPointer<MessagePipeline> self(this);
+    SkypeConnection& link = m_links.link;
+    m_contactsThread = std::thread([self, &link] {
+        link.refreshContacts();
+        const QStringList entries = link.contactEntries();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, entries] {
+                if (!self)
+                    return;
+                self->m_contactsThread.join();
+                self->showFilterDialog(entries);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MessagePipeline::showFilterDialog(const QStringList& contacts)
+{
+    if (m_filterDialog)
+        return;
+    m_filterDialog = std::make_unique<TranslationFilterDialog>(*m_filterForm, contacts);
+    connect(m_filterDialog.get(), &TranslationFilterDialog::filterClosed, this,
+            [this](bool menuChecked) {
+                m_links.menu.setChecked(FilterCommand, menuChecked);
+                m_filterDialog.release()->deleteLater();
+            });
+    m_filterDialog->show();
+}
+
+void MessagePipeline::shutdown()
+{
+    SkypeConnection& link = m_links.link;
+    link.services().incomingTranslation.set(nullptr);
+    link.services().decryption.set(nullptr);
+    if (m_contactsThread.joinable())
+        m_contactsThread.join();
+    if (m_incoming)
+        m_incoming->waitForThreads();
+    if (m_decryption)
+        m_decryption->waitForAll();
+}
+
+} // namespace verbalink

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "extras/MessageList.h"
+#include "program/AppMessageFeatures.h"
+#include "translate/engines/EngineDispatcher.h"
+#include "translate/filter/TranslationFilter.h"
+#include "translate/flows/IncomingOptions.h"
+#include "translate/flows/OutgoingOptions.h"
+#include "translate/flows/TranslationChatLink.h"
+
+#include <QObject>
+#include <memory>
+#include <thread>
+
+namespace verbalink {
+
+class Clock;
+class DecryptionHandler;
+class HandleCipher;
+class IncomingTranslation;
+class LanguageSelection;
+class MenuModel;
+class MessageBoxPort;
+class MessageEncryption;
+class MessageViewDialog;
+class OutgoingTranslation;
+class RegistryStore;
+class ServiceConnections;
+class SkypeConnection;
+class TranslationFilterDialog;
+class TranslationFilterForm;
+struct ServiceHosts;
+struct Settings;
+
+// What happens to chat messages: the outgoing and incoming translation, the user translation
+// filter and the encryption between two copies, plugged into the link, with their menu commands
+// and message views.
+class MessagePipeline : public QObject {
+    Q_OBJECT
+public:
+    struct Links {
+        SkypeConnection& link;
+        ServiceConnections& connections;
+        const LanguageSelection& languages;
+        MessageBoxPort& boxes;
+        Clock& clock;
+        RegistryStore& registry;
+        MenuModel& menu;
+    };
+
+    MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings);
+    ~MessagePipeline() override;
+
+    // The feature switches the link reads; the program sets translation on and off here.
+    AppMessageFeatures& features() { return *m_features; }
+    void setTranslationEnabled(bool on);
+    void setIncomingTranslationEnabled(bool on);
+    // Runs a command of these features; false for any other id.
+    bool handleCommand(int commandId);
+    // Ends the worker threads of the features before the link goes.
+    void shutdown();
+
+private:
+    void setUpFilter();
+    void setUpEncryption(const Settings& settings);
+    void openFilterDialog();
+    void showFilterDialog(const QStringList& contacts);
+
+    Links m_links;
+    std::shared_ptr<AppMessageFeatures> m_features = std::make_shared<AppMessageFeatures>();
+    TranslationChatLink m_chat;
+    TranslationFilter m_filter;
+    EngineDispatcher m_engines;
+    OutgoingOptions m_outgoingOptions;
+    IncomingOptions m_incomingOptions;
+    MessageList m_translatedList;
+    MessageList m_decryptedList;
+    std::shared_ptr<OutgoingTranslation> m_outgoing;
+    std::shared_ptr<IncomingTranslation> m_incoming;
+    std::shared_ptr<HandleCipher> m_cipher;
+    std::shared_ptr<DecryptionHandler> m_decryption;
+    std::unique_ptr<MessageEncryption> m_encryption;
+    std::unique_ptr<MessageViewDialog> m_decryptedView;
+    std::unique_ptr<MessageViewDialog> m_translatedView;
+    std::unique_ptr<TranslationFilterForm> m_filterForm;
+    std::unique_ptr<TranslationFilterDialog> m_filterDialog;
+    bool m_hideOriginal = false;
+    // Fetches the contacts for the filter dialog; joined before the link goes.
+    std::thread m_contactsThread;
+};
+
+} // namespace verbalink

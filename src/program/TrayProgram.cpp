@@ -1,0 +1,187 @@
+#include "program/TrayProgram.h"
+
+#include "app/ServiceHostSettings.h"
+#include "app/SettingAccess.h"
+#include "app/menu/MenuResource.h"
+#include "app/menu/SettingsMenuMarks.h"
+#include "translate/net/ConnectionSettingsForm.h"
+#include "ui/AboutDialog.h"
+#include "ui/ConnectionSettingsDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcShell, "verbalink.shell", QtWarningMsg)
+
+namespace verbalink {
+
+namespace {
+
+constexpr int AboutCommand = 104;
+constexpr int ExitCommand = 105;
+constexpr int ConnectionSettingsCommand = 33165;
+
+// Avatars are written by the chat client into this folder under the user's documents.
+void createAvatarFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents + u"/Verbalink Avatars");
+}
+
+} // namespace
+
+TrayProgram::TrayProgram(const DesktopRegistryStore::Paths& settingsPaths, QString installDir)
+    : m_installDir(std::move(installDir)), m_registry(settingsPaths),
+      m_link(m_transport, m_clock, m_boxes), m_connections(m_boxes), m_debugWindow(m_debugLog)
+{}
+
+TrayProgram::~TrayProgram()
+{
+    m_link.stop();
+}
+
+bool TrayProgram::start()
+{
+    createAvatarFolder();
+    m_link.start();
+    setUpServiceConnections();
+    // The log is fed from the link thread and senders as well as from here.
+    m_link.handlers().onLog.set([this](const QString& line) { m_debugLog.logLine(line); });
+
+    MenuResource::Result menuData = MenuResource::readTrayMenu();
+    if (!menuData.root) {
+        qCritical("Verbalink: the tray menu is damaged: %s", qPrintable(menuData.error));
+        return false;
+    }
+    m_menu = std::make_unique<MenuModel>(std::move(menuData.root));
+    m_menuView = std::make_unique<TrayMenuView>(*m_menu, m_icons);
+    m_translation = std::make_unique<TranslationSwitch>(*m_menu, m_registry);
+
+    applyStartupSettings();
+    connectShell();
+
+    // Translation starts on; a stored "off" goes through the same path as the menu command,
+    // as the first thing the event loop handles.
+    if (m_settings.state == 0) {
+        QMetaObject::invokeMethod(
+            this, [this] { dispatch(TranslationSwitch::CommandId); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void TrayProgram::applyStartupSettings()
+{
+    m_settings = loadStartupSettings(m_registry, m_installDir);
+    m_link.options().setInterfaceLanguageChoice(m_settings.menuLanguage);
+    applySettingsToMenu(*m_menu, m_settings);
+    // The tray icon comes up among the settings, before the proxy and the languages are applied.
+    m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, m_settings.debugLevel);
+    if (m_tray->show())
+        qCInfo(lcShell, "tray icon shown");
+    else
+        qCInfo(lcShell, "no system tray: the menu opens when Verbalink is started again");
+    applyProxySettings();
+    m_languageMenus = std::make_unique<LanguageMenus>(*m_menu);
+    m_languages = std::make_unique<LanguageSelection>(*m_languageMenus);
+    restoreLanguageSelection(*m_languages, m_settings);
+    m_pipeline = std::make_unique<MessagePipeline>(
+        MessagePipeline::Links{m_link, m_connections, *m_languages, m_boxes, m_clock, m_registry,
+                               *m_menu},
+        readServiceHosts(m_registry), m_settings);
+    m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+}
+
+void TrayProgram::connectShell()
+{
+    connect(m_menuView.get(), &TrayMenuView::commandTriggered, this, &TrayProgram::dispatch);
+    connect(m_tray.get(), &TrayIcon::commandRequested, this, &TrayProgram::dispatch);
+    connect(m_translation.get(), &TranslationSwitch::changed, m_tray.get(),
+            &TrayIcon::setTranslationEnabled);
+    connect(m_translation.get(), &TranslationSwitch::changed, this,
+            [this](bool enabled) { m_pipeline->setTranslationEnabled(enabled); });
+    connect(m_translation.get(), &TranslationSwitch::changed, this, [this](bool enabled) {
+        const bool showsOn =
+            m_tray->systemTrayIcon().icon().cacheKey() == m_tray->enabledIcon().cacheKey();
+        qCInfo(lcShell, "translation %s, tray icon %s", enabled ? "on" : "off",
+               showsOn ? "enabled" : "disabled");
+    });
+    connect(m_menuView->menu(), &QMenu::aboutToShow, this,
+            [] { qCInfo(lcShell, "tray menu opened"); });
+}
+
+void TrayProgram::dispatch(int commandId)
+{
+    // Language menus see every command first; each takes only its own ids.
+    if (m_languages->route(commandId)) {
+        m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+        return;
+    }
+    if (m_languages->selectTranslatorCommand(commandId) || m_pipeline->handleCommand(commandId))
+        return;
+    if (commandId == TranslationSwitch::CommandId) {
+        m_translation->toggle();
+    } else if (commandId == AboutCommand) {
+        AboutDialog about;
+        about.exec();
+    } else if (commandId == ConnectionSettingsCommand) {
+        openConnectionSettings();
+    } else if (commandId == ExitCommand) {
+        QApplication::quit();
+    }
+}
+
+void TrayProgram::setUpServiceConnections()
+{
+    const ServiceHosts hosts = readServiceHosts(m_registry);
+    m_connections.setUp(Service::Google, hosts.google);
+    m_connections.setUp(Service::Yahoo, hosts.yahoo);
+    m_connections.setUp(Service::Bing, hosts.bing);
+    m_connections.setUp(Service::Babylon, hosts.babylon);
+    m_connections.setUp(Service::SysTran, hosts.sysTran);
+    m_connections.setUp(Service::Promt, hosts.promt);
+}
+
+void TrayProgram::applyProxySettings()
+{
+    m_connections.applyProxySettings(m_settings.proxy());
+}
+
+void TrayProgram::openConnectionSettings()
+{
+    // The command does nothing while the dialog is open.
+    if (m_connectionSettingsOpen)
+        return;
+    m_connectionSettingsOpen = true;
+    ConnectionSettingsForm form(
+        [this](const QString& name, const QString& text) {
+            return writeSetting(m_registry, QString::fromUtf16(SettingsKeyPath), name, text);
+        },
+        m_connections);
+    ConnectionSettingsDialog dialog(form, m_connections.proxySettings());
+    if (dialog.exec() == 1)
+        m_settings.setProxy(m_connections.proxySettings());
+    m_connectionSettingsOpen = false;
+}
+
+void TrayProgram::openMenu()
+{
+    if (m_tray)
+        m_tray->openMenu();
+}
+
+void TrayProgram::shutdown()
+{
+    if (!m_menu)
+        return;
+    m_settings.state = m_translation->isEnabled() ? 1 : 0;
+    storeLanguageSelection(*m_languages, m_settings);
+    saveExitSettings(m_registry, m_settings);
+    qCInfo(lcShell, "settings saved");
+    m_menuView.reset();
+    m_tray.reset();
+    m_pipeline->shutdown();
+}
+
+} // namespace verbalink

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/DebugLog.h"
+#include "app/LanguageMenus.h"
+#include "app/Settings.h"
+#include "app/TranslationSwitch.h"
+#include "app/menu/MenuModel.h"
+#include "platform/Clock.h"
+#include "platform/DesktopRegistryStore.h"
+#include "program/MessagePipeline.h"
+#include "skype/SkypeConnection.h"
+#include "skype/dbus/DBusSkypeTransport.h"
+#include "translate/languages/LanguageSelection.h"
+#include "translate/net/ServiceConnections.h"
+#include "ui/DebugLogWindow.h"
+#include "ui/MenuIconMap.h"
+#include "ui/TrayIcon.h"
+#include "ui/TrayMenuView.h"
+#include "ui/WidgetMessageBox.h"
+
+#include <QLoggingCategory>
+#include <memory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcShell)
+
+namespace verbalink {
+
+// The running program: every long-lived object, created in start-up order and taken down in
+// shutdown order. Menu commands from the tray and the menu arrive in dispatch().
+class TrayProgram : public QObject {
+    Q_OBJECT
+public:
+    TrayProgram(const DesktopRegistryStore::Paths& settingsPaths, QString installDir);
+    ~TrayProgram() override;
+
+    // Runs the start-up steps; false when the program cannot run (its menu is damaged).
+    bool start();
+    // The exit save and the removal of the menu and tray icon; the link stops on destruction.
+    void shutdown();
+
+    void dispatch(int commandId);
+    void openMenu();
+
+private:
+    void connectShell();
+    void setUpServiceConnections();
+    void applyStartupSettings();
+    void applyProxySettings();
+    void openConnectionSettings();
+
+    QString m_installDir;
+    DesktopRegistryStore m_registry;
+    WidgetMessageBox m_boxes;
+    SystemClock m_clock;
+    DBusSkypeTransport m_transport;
+    SkypeConnection m_link;
+    ServiceConnections m_connections;
+    bool m_connectionSettingsOpen = false;
+    DebugLog m_debugLog;
+    DebugLogWindow m_debugWindow;
+    Settings m_settings;
+    std::unique_ptr<MenuModel> m_menu;
+    MenuIconMap m_icons;
+    std::unique_ptr<TrayMenuView> m_menuView;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<TranslationSwitch> m_translation;
+    std::unique_ptr<LanguageMenus> m_languageMenus;
+    std::unique_ptr<LanguageSelection> m_languages;
+    std::unique_ptr<MessagePipeline> m_pipeline;
+};
+
+} // namespace verbalink

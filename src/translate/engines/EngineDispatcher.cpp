@@ -1,0 +1,52 @@
+#include "translate/engines/EngineDispatcher.h"
+
+#include "translate/engines/BabylonEngine.h"
+#include "translate/engines/BingEngine.h"
+#include "translate/engines/EngineContext.h"
+#include "translate/engines/GoogleEngine.h"
+#include "translate/engines/PromtEngine.h"
+#include "translate/engines/SysTranEngine.h"
+#include "translate/engines/YahooEngine.h"
+#include "translate/net/ServiceConnections.h"
+
+#include <utility>
+
+namespace verbalink {
+
+EngineDispatcher::EngineDispatcher(ServiceConnections& connections, ServiceHosts hosts,
+                                   Clock& clock, PartnerLanguageSource* partner,
+                                   PerUserLanguageSource* perUser)
+    : m_connections(connections), m_hosts(std::move(hosts)), m_exchange(clock),
+      m_rule(partner, perUser)
+{}
+
+EngineResult EngineDispatcher::translate(TranslatorId translator, const EngineCall& call,
+                                         const EngineLanguages& languages)
+{
+    const QByteArray proxyLine = m_connections.proxyAuthorizationLine();
+    auto context = [&](Service service, const QByteArray& host) {
+        return EngineContext{m_connections.connection(service), m_exchange, host, proxyLine};
+    };
+    switch (translator) {
+    case TranslatorId::Google:
+        break;
+    case TranslatorId::Yahoo:
+        return YahooEngine::translate(context(Service::Yahoo, m_hosts.yahoo), call, languages);
+    case TranslatorId::Bing:
+        return BingEngine::translate(context(Service::Bing, m_hosts.bing), call, languages, m_rule);
+    case TranslatorId::Babylon:
+        return BabylonEngine::translate(context(Service::Babylon, m_hosts.babylon), call, languages,
+                                        m_rule);
+    case TranslatorId::SysTran:
+        return SysTranEngine::translate(context(Service::SysTran, m_hosts.sysTran), call,
+                                        languages);
+    case TranslatorId::Promt:
+        return PromtEngine::translate(context(Service::Promt, m_hosts.promt), call, languages,
+                                      m_rule);
+    }
+    // Google's connection is bound to the search host; its request names the translate host.
+    return GoogleEngine::translate(context(Service::Google, m_hosts.googleTranslate), call,
+                                   languages, m_rule);
+}
+
+} // namespace verbalink

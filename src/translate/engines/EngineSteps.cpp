@@ -1,0 +1,28 @@
+#include "translate/engines/EngineSteps.h"
+
+#include "translate/text/MarkerExtraction.h"
+#include "translate/text/TextEdits.h"
+#include "translate/text/TextEscapes.h"
+
+namespace verbalink {
+
+EngineResult resultWithFlag(const std::optional<QString>& translation, const QString& flag)
+{
+    if (!translation)
+        return EngineResult::failed();
+    return EngineResult::translated(*translation, flag);
+}
+
+std::optional<QString> extractHtmlField(QStringView response, QStringView startMarker,
+                                        QStringView endMarker)
+{
+    std::optional<QString> text =
+        extractBetweenMarkers(response, startMarker, endMarker, MissingEnd::RunToEnd);
+    if (text) {
+        trimSpaces(*text);
+        decodeNumericReferences(*text);
+    }
+    return text;
+}
+
+} // namespace verbalink

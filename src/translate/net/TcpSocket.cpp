@@ -1,0 +1,127 @@
+#include "translate/net/TcpSocket.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace verbalink {
+
+namespace {
+
+// The quiet spell that one unit of the receive budget stands for, and the extra grace a
+// single-read response gets before it counts as complete.
+constexpr int QuietSpellMs = 20;
+constexpr int SingleReadGraceMs = 50;
+
+} // namespace
+
+TcpSocket::~TcpSocket()
+{
+    close();
+}
+
+bool TcpSocket::connectTo(quint32 address, quint16 port)
+{
+    close();
+    m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (m_fd < 0)
+        return false;
+    sockaddr_in target{};
+    target.sin_family = AF_INET;
+    target.sin_port = htons(port);
+    target.sin_addr.s_addr = htonl(address);
+    int result = 0;
+    do {
+        result = ::connect(m_fd, reinterpret_cast<const sockaddr*>(&target), sizeof target);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool TcpSocket::send(QByteArrayView bytes)
+{
+    if (!isOpen())
+        return false;
+    // A short send would leave a truncated request on the wire: keep going until all is out.
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n =
+            ::send(m_fd, bytes.data() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            close();
+            return false;
+        }
+        sent += n;
+    }
+    return true;
+}
+
+int TcpSocket::waitReadable(int waitMs) const
+{
+    pollfd entry{m_fd, POLLIN, 0};
+    int result = 0;
+    do {
+        result = ::poll(&entry, 1, waitMs);
+    } while (result < 0 && errno == EINTR);
+    if (result < 0)
+        return -1;
+    return result > 0 && (entry.revents & (POLLIN | POLLHUP | POLLERR)) ? 1 : 0;
+}
+
+int TcpSocket::receive(char* buffer, qsizetype capacity, bool singleRead, int timeoutValue)
+{
+    if (!isOpen())
+        return 0;
+    qsizetype received = 0;
+    while (received < capacity) {
+        // The wait sleeps in poll() rather than beside it, so data that arrives ends the quiet
+        // spell at once; each full spell of silence costs one unit of the budget.
+        int budget = timeoutValue / 10;
+        int state = waitReadable(0);
+        while (state == 0) {
+            state = waitReadable(QuietSpellMs);
+            if (state != 0)
+                break;
+            if (--budget <= 0)
+                break;
+            if (singleRead && received > 0) {
+                state = waitReadable(SingleReadGraceMs);
+                break;
+            }
+        }
+        if (budget <= 0 || state < 0 || (singleRead && received > 0 && state == 0))
+            break;
+        const ssize_t n = ::recv(m_fd, buffer + received, size_t(capacity - received), 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            close();
+            if (received == 0)
+                return -1;
+            break;
+        }
+        if (n == 0)
+            break;
+        received += n;
+    }
+    return int(received);
+}
+
+void TcpSocket::close()
+{
+    if (m_fd < 0)
+        return;
+    ::shutdown(m_fd, SHUT_RDWR);
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+} // namespace verbalink
