@@ -2,6 +2,7 @@
 
 #include "app/ServiceHostSettings.h"
 #include "app/SettingAccess.h"
+#include "app/menu/AvatarSizeMenu.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
 #include "translate/net/ConnectionSettingsForm.h"
@@ -58,6 +59,15 @@ bool TrayProgram::start()
     m_menu = std::make_unique<MenuModel>(std::move(menuData.root));
     m_menuView = std::make_unique<TrayMenuView>(*m_menu, m_icons);
     m_translation = std::make_unique<TranslationSwitch>(*m_menu, m_registry);
+    m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_registry, *m_translation,
+                                                              QStringLiteral(":/i18n"));
+    connect(m_interfaceLanguage.get(), &InterfaceLanguage::applied, this, [this](int languageId) {
+        const MenuItem* hearMusic = m_menu->find(33376);
+        qCInfo(lcShell, "interface language %d (checked %d): \"%s\" \"%s\" \"%s\"", languageId,
+               m_interfaceLanguage->currentId(), qUtf8Printable(m_menu->itemAt({0})->text()),
+               qUtf8Printable(m_menu->itemAt({1})->text()),
+               qUtf8Printable(hearMusic ? hearMusic->text() : QString()));
+    });
 
     applyStartupSettings();
     connectShell();
@@ -74,7 +84,9 @@ bool TrayProgram::start()
 void TrayProgram::applyStartupSettings()
 {
     m_settings = loadStartupSettings(m_registry, m_installDir);
-    m_link.options().setInterfaceLanguageChoice(m_settings.menuLanguage);
+    // A damaged stored language falls back to English, checked and stored like a choice.
+    m_interfaceLanguage->restore(m_settings.menuLanguage, m_link.session().uiLanguage());
+    m_link.options().setInterfaceLanguageChoice(m_interfaceLanguage->currentId());
     applySettingsToMenu(*m_menu, m_settings);
     // The tray icon comes up among the settings, before the proxy and the languages are applied.
     m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, m_settings.debugLevel);
@@ -95,6 +107,12 @@ void TrayProgram::applyStartupSettings()
 
 void TrayProgram::connectShell()
 {
+    connect(m_interfaceLanguage.get(), &InterfaceLanguage::choiceChanged, this,
+            [this](int commandId) { m_link.options().setInterfaceLanguageChoice(commandId); });
+    // Reported on the dispatch thread; the menu is relabelled from the event loop.
+    m_link.handlers().onRelabelMenus.set([this] {
+        QMetaObject::invokeMethod(this, &TrayProgram::followClientLanguage, Qt::QueuedConnection);
+    });
     connect(m_menuView.get(), &TrayMenuView::commandTriggered, this, &TrayProgram::dispatch);
     connect(m_tray.get(), &TrayIcon::commandRequested, this, &TrayProgram::dispatch);
     connect(m_translation.get(), &TranslationSwitch::changed, m_tray.get(),
@@ -118,6 +136,12 @@ void TrayProgram::dispatch(int commandId)
         m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
         return;
     }
+    if (m_interfaceLanguage->selectCommand(commandId, m_link.session().uiLanguage()))
+        return;
+    if (const std::optional<int> pixels = chooseAvatarSize(*m_menu, m_registry, commandId)) {
+        m_pipeline->features().setAvatarSize(*pixels);
+        return;
+    }
     if (m_languages->selectTranslatorCommand(commandId) || m_pipeline->handleCommand(commandId))
         return;
     if (commandId == TranslationSwitch::CommandId) {
@@ -130,6 +154,11 @@ void TrayProgram::dispatch(int commandId)
     } else if (commandId == ExitCommand) {
         QApplication::quit();
     }
+}
+
+void TrayProgram::followClientLanguage()
+{
+    m_interfaceLanguage->followClient(m_link.session().uiLanguage());
 }
 
 void TrayProgram::setUpServiceConnections()

@@ -4,6 +4,7 @@
 #include "app/LanguageMenus.h"
 #include "app/Settings.h"
 #include "app/TranslationSwitch.h"
+#include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
@@ -47,6 +48,7 @@ private:
     void applyStartupSettings();
     void applyProxySettings();
     void openConnectionSettings();
+    void followClientLanguage();
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<TrayMenuView> m_menuView;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<TranslationSwitch> m_translation;
+    std::unique_ptr<InterfaceLanguage> m_interfaceLanguage;
     std::unique_ptr<LanguageMenus> m_languageMenus;
     std::unique_ptr<LanguageSelection> m_languages;
     std::unique_ptr<MessagePipeline> m_pipeline;

@@ -198,3 +198,32 @@ TEST_F(TrayProgramTest, UserFilterExcludesOneContactAndGivesAnotherItsOwnLanguag
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
+
+TEST_F(TrayProgramTest, RelabelsTheMenuInTheStoredOrTheClientsLanguage)
+{
+    // Czech, as stored: every listed entry relabelled but "Hear Music", which Czech lacks.
+    writeSettings("[Software\\Verbalink]\nMenuLanguage=33249\n");
+    auto program = launch();
+    EXPECT_TRUE(logShows(QString::fromUtf8("interface language 33249 (checked 33249): "
+                                           "\"Vypnout překlad\" \"Skrýt původní zprávy\" "
+                                           "\"Hear Music\"")))
+        << qPrintable(m_log);
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+
+    // Auto Detect follows the client's report exactly; the check mark and the stored value stay.
+    m_log.clear();
+    writeSettings("[Software\\Verbalink]\nMenuLanguage=33318\n");
+    m_sim->directive(QStringLiteral("language zh-Hant"));
+    program = launch();
+    EXPECT_TRUE(logShows(QString::fromUtf8("interface language 33357 (checked 33318): "
+                                           "\"停用翻譯\" \"隱藏原始訊息\"")))
+        << qPrintable(m_log);
+    m_sim->directive(QStringLiteral("notify UI_LANGUAGE pt-BR"));
+    EXPECT_TRUE(logShows(QStringLiteral("interface language 33223 (checked 33318): "
+                                        "\"Disable Translation\" \"Hide Original Messages\"")))
+        << qPrintable(m_log);
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+    EXPECT_TRUE(readFile(settingsFile()).contains(u"MenuLanguage=33318"));
+}

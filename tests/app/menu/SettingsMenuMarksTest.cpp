@@ -1,8 +1,10 @@
 #include "app/menu/SettingsMenuMarks.h"
 
 #include "app/Settings.h"
+#include "app/menu/AvatarSizeMenu.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
+#include "platform/MemoryRegistryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -60,4 +62,23 @@ TEST(SettingsMenuMarks, StoredOptionsAreMirrored)
     applySettingsToMenu(menu, s);
     for (int id : {33380, 33381, 33382, 33383})
         EXPECT_FALSE(checked(menu, id)) << id;
+}
+
+TEST(AvatarSizeMenu, AChoiceChecksOneEntryAndStoresItsSize)
+{
+    const auto model = trayMenu();
+    MenuModel& menu = *model;
+    MemoryRegistryStore store;
+    const std::pair<int, int> choices[] = {{33383, 128}, {33381, 256}, {33382, 96}, {33380, 0}};
+    for (const auto& [commandId, pixels] : choices) {
+        EXPECT_EQ(chooseAvatarSize(menu, store, commandId), pixels);
+        for (int id : {33380, 33381, 33382, 33383})
+            EXPECT_EQ(checked(menu, id), id == commandId) << id;
+        EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, QStringLiteral("Software\\Verbalink"),
+                                  QStringLiteral("ShowAvatars")),
+                  QString::number(pixels));
+    }
+    // Other commands are not avatar sizes and change nothing.
+    EXPECT_EQ(chooseAvatarSize(menu, store, 33328), std::nullopt);
+    EXPECT_TRUE(checked(menu, 33380));
 }

@@ -1,0 +1,318 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr" sourcelanguage="en">
+<context>
+    <name>InterfaceStrings</name>
+    <message>
+        <source>Disable Translation</source>
+        <extracomment>slot 0: first tray entry while translation is on</extracomment>
+        <translation>Искључи превођење</translation>
+    </message>
+    <message>
+        <source>Enable Translation</source>
+        <extracomment>slot 1: first tray entry while translation is off</extracomment>
+        <translation>Укључи превођење</translation>
+    </message>
+    <message>
+        <source>Hide Original Messages</source>
+        <extracomment>slot 2: tray entry 2; hot-key notice</extracomment>
+        <translation>Сакриј оригиналне поруке</translation>
+    </message>
+    <message>
+        <source>Set Translator</source>
+        <extracomment>slot 3: tray submenu</extracomment>
+        <translation>Избор преводиоца</translation>
+    </message>
+    <message>
+        <source>Spell Check</source>
+        <extracomment>slot 4: tray submenu</extracomment>
+        <translation>Провера правописа</translation>
+    </message>
+    <message>
+        <source>Text to Speech</source>
+        <extracomment>slot 5: tray submenu "Set Speech"</extracomment>
+        <translation>Претварање текста у говор</translation>
+    </message>
+    <message>
+        <source>Google Settings</source>
+        <extracomment>slot 6: tray submenu</extracomment>
+        <translation>Подешавања за Google</translation>
+    </message>
+    <message>
+        <source>Babylon Settings</source>
+        <extracomment>slot 7: tray submenu</extracomment>
+        <translation>Подешавања за Babylon</translation>
+    </message>
+    <message>
+        <source>Yahoo Settings</source>
+        <extracomment>slot 8: tray submenu</extracomment>
+        <translation>Подешавања за Yahoo</translation>
+    </message>
+    <message>
+        <source>Bing Settings</source>
+        <extracomment>slot 9: tray submenu</extracomment>
+        <translation>Подешавања за Bing</translation>
+    </message>
+    <message>
+        <source>SysTran Settings</source>
+        <extracomment>slot 10: tray submenu</extracomment>
+        <translation>Подешавања за SysTran</translation>
+    </message>
+    <message>
+        <source>Promt Settings</source>
+        <extracomment>slot 11: tray submenu</extracomment>
+        <translation>Подешавања за Promt</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <extracomment>slot 12: tray submenu</extracomment>
+        <translation>Поставке</translation>
+    </message>
+    <message>
+        <source>Greetings</source>
+        <extracomment>slot 13: tray entry</extracomment>
+        <translation>Честитке</translation>
+    </message>
+    <message>
+        <source>Fun&amp;&amp;Art Message</source>
+        <extracomment>slot 14: tray entry</extracomment>
+        <translation>Порука „Забава &amp;&amp; уметност“</translation>
+    </message>
+    <message>
+        <source>A.I. Talk Robot</source>
+        <extracomment>slot 15: tray entry</extracomment>
+        <translation>Робот за разговор са ВИ</translation>
+    </message>
+    <message>
+        <source>Voice Call Recorder</source>
+        <extracomment>slot 16: tray entry</extracomment>
+        <translation>Снимач гласовних позива</translation>
+    </message>
+    <message>
+        <source>Voice Changer</source>
+        <extracomment>slot 17: tray submenu</extracomment>
+        <translation>Промена гласа</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <extracomment>slot 18: tray entry</extracomment>
+        <translation>Провери ажурирања</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <extracomment>slot 19: tray entry</extracomment>
+        <translation>Почетна страница</translation>
+    </message>
+    <message>
+        <source>About ...</source>
+        <extracomment>slot 20: tray entry</extracomment>
+        <translation>О програму…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>slot 21: tray entry</extracomment>
+        <translation>Излаз</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <extracomment>slot 22: the "Disabled" entries of seven submenus</extracomment>
+        <translation>Искључено</translation>
+    </message>
+    <message>
+        <source> Auto Detect</source>
+        <extracomment>slot 23: the automatic source entries of Google, Bing and Promt</extracomment>
+        <translation> Аутоматско откривање</translation>
+    </message>
+    <message>
+        <source>Run with Windows</source>
+        <extracomment>slot 24: Preferences entry</extracomment>
+        <translation>Покрени уз Windows</translation>
+    </message>
+    <message>
+        <source>Connection Settings</source>
+        <extracomment>slot 25: Preferences entry</extracomment>
+        <translation>Подешавања везе</translation>
+    </message>
+    <message>
+        <source>A.I. Settings</source>
+        <extracomment>slot 26: Preferences entry</extracomment>
+        <translation>Подешавања ВИ</translation>
+    </message>
+    <message>
+        <source>Slowest</source>
+        <extracomment>slot 27: speech rate entries</extracomment>
+        <translation>Најспорије</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <extracomment>slot 28: speech rate entries</extracomment>
+        <translation>Спорије</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <extracomment>slot 29: speech rate entries</extracomment>
+        <translation>Споро</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <extracomment>slot 30: speech rate entries</extracomment>
+        <translation>Нормално</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <extracomment>slot 31: speech rate entries</extracomment>
+        <translation>Брзо</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <extracomment>slot 32: speech rate entries</extracomment>
+        <translation>Брже</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <extracomment>slot 33: speech rate entries</extracomment>
+        <translation>Најбрже</translation>
+    </message>
+    <message>
+        <source>Hear Voice</source>
+        <extracomment>slot 34: Voice Changer entry 33193</extracomment>
+        <translation>Преслушај глас</translation>
+    </message>
+    <message>
+        <source>Browse Audio File</source>
+        <extracomment>slot 35: Music entry 33196 without a file</extracomment>
+        <translation>Изабери аудио датотеку</translation>
+    </message>
+    <message>
+        <source>Stop Music</source>
+        <extracomment>slot 36: Music entry 33197</extracomment>
+        <translation>Заустави музику</translation>
+    </message>
+    <message>
+        <source>Volume 100%</source>
+        <extracomment>slot 37: Music volume entries</extracomment>
+        <translation>Јачина звука 100%</translation>
+    </message>
+    <message>
+        <source>Volume 75%</source>
+        <extracomment>slot 38: Music volume entries</extracomment>
+        <translation>Јачина звука 75%</translation>
+    </message>
+    <message>
+        <source>Volume 50%</source>
+        <extracomment>slot 39: Music volume entries</extracomment>
+        <translation>Јачина звука 50%</translation>
+    </message>
+    <message>
+        <source>Volume 25%</source>
+        <extracomment>slot 40: Music volume entries</extracomment>
+        <translation>Јачина звука 25%</translation>
+    </message>
+    <message>
+        <source>Volume 10%</source>
+        <extracomment>slot 41: Music volume entries</extracomment>
+        <translation>Јачина звука 10%</translation>
+    </message>
+    <message>
+        <source>From Language</source>
+        <extracomment>slot 42: source submenus</extracomment>
+        <translation>Изворни језик</translation>
+    </message>
+    <message>
+        <source>To Language</source>
+        <extracomment>slot 43: target submenus</extracomment>
+        <translation>Циљни језик</translation>
+    </message>
+    <message>
+        <source>Set Speech Rate</source>
+        <extracomment>slot 44: Preferences submenu</extracomment>
+        <translation>Подеси брзину говора</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <extracomment>slot 45: Voice Changer submenu</extracomment>
+        <translation>Музика</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>slot 46: Hotkeys help entry; help entries of the spell-check and voice menus</extracomment>
+        <translation>Помоћ</translation>
+    </message>
+    <message>
+        <source>Browse Audio File (</source>
+        <extracomment>slot 47: Music entry 33196 with a file</extracomment>
+        <translation>Изабери аудио датотеку (</translation>
+    </message>
+    <message>
+        <source>Interface Language</source>
+        <extracomment>slot 48: Preferences submenu</extracomment>
+        <translation>Језик интерфејса</translation>
+    </message>
+    <message>
+        <source>Please, first select an user from the list!</source>
+        <extracomment>slot 49: list dialogs with no user selected</extracomment>
+        <translation>Прво изаберите корисника са листе!</translation>
+    </message>
+    <message>
+        <source>This operation will delete all your voice call records!
+Are you sure?</source>
+        <extracomment>slot 50: recorder</extracomment>
+        <translation>Ова операција ће избрисати све ваше снимке гласовних позива!
+Да ли сте сигурни?</translation>
+    </message>
+    <message>
+        <source>You are using the latest version!</source>
+        <extracomment>slot 51: update check</extracomment>
+        <translation>Користите најновију верзију!</translation>
+    </message>
+    <message>
+        <source>A new version is available - %s
+Go to download page now?</source>
+        <extracomment>slot 52: update check; %s is the version text</extracomment>
+        <translation>Доступна је нова верзија – %s
+Отворити страницу за преузимање?</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates! 
+ Check if internet connection is available.</source>
+        <extracomment>slot 53: update check</extracomment>
+        <translation>Није могуће проверити ажурирања! 
+ Проверите да ли је интернет веза доступна.</translation>
+    </message>
+    <message>
+        <source>Encrypt Message</source>
+        <extracomment>slot 54: tray submenu; hot-key notice</extracomment>
+        <translation>Шифровање порука</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <extracomment>slot 55: Encrypt Message entry 33232</extracomment>
+        <translation>Укључи</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <extracomment>slot 56: no fixed use</extracomment>
+        <translation>Искључи</translation>
+    </message>
+    <message>
+        <source>Translate Incoming Messages</source>
+        <extracomment>slot 57: tray submenu</extracomment>
+        <translation>Превођење долазних порука</translation>
+    </message>
+    <message>
+        <source>User translation filter</source>
+        <extracomment>slot 58: tray entry</extracomment>
+        <translation>Филтер превођења по корисницима</translation>
+    </message>
+    <message>
+        <source>Broadcast mass message</source>
+        <extracomment>slot 59: tray entry "Broadcast"</extracomment>
+        <translation>Пошаљи масовну поруку</translation>
+    </message>
+    <message>
+        <source>Hear Music</source>
+        <extracomment>slot 60: Voice Changer entry 33376</extracomment>
+        <translation>Слушај музику</translation>
+    </message>
+</context>
+</TS>
