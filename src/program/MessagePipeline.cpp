@@ -146,6 +146,32 @@ void MessagePipeline::setIncomingTranslationEnabled(bool on)
     m_features->setIncomingTranslationEnabled(on);
 }
 
+QList<int> MessagePipeline::commandIds()
+{
+    return {HideOriginalCommand, MessageEncryption::EnableCommand, MessageEncryption::ViewCommand,
+            MessageEncryption::AutoPopupCommand, FilterCommand};
+}
+
+void MessagePipeline::setShowFlags(bool on)
+{
+    m_outgoingOptions.setShowFlags(on);
+}
+
+void MessagePipeline::setShowTransliteration(bool on)
+{
+    m_outgoingOptions.setShowTransliteration(on);
+}
+
+void MessagePipeline::setTranslateInChat(bool on)
+{
+    m_incomingOptions.setTranslateInChat(on);
+}
+
+bool MessagePipeline::encryptionEnabled() const
+{
+    return m_encryption->isEnabled();
+}
+
 bool MessagePipeline::handleCommand(int commandId)
 {
     if (m_encryption->handleCommand(commandId)) {
@@ -168,8 +194,8 @@ bool MessagePipeline::handleCommand(int commandId)
 void MessagePipeline::openFilterDialog()
 {
     // Choosing the command again while the dialog is open closes it.
-    if (m_filterDialog) {
-        m_filterDialog->close();
+    if (m_filterDialog.isOpen()) {
+        m_filterDialog.close();
         return;
     }
     // The contacts are fetched first, off the GUI thread whose events bring the replies.
@@ -194,15 +220,14 @@ void MessagePipeline::openFilterDialog()
 
 void MessagePipeline::showFilterDialog(const QStringList& contacts)
 {
-    if (m_filterDialog)
+    if (m_filterDialog.isOpen())
         return;
-    m_filterDialog = std::make_unique<TranslationFilterDialog>(*m_filterForm, contacts);
-    connect(m_filterDialog.get(), &TranslationFilterDialog::filterClosed, this,
-            [this](bool menuChecked) {
-                m_links.menu.setChecked(FilterCommand, menuChecked);
-                m_filterDialog.release()->deleteLater();
-            });
-    m_filterDialog->show();
+    m_filterDialog.toggle([&] {
+        auto* dialog = new TranslationFilterDialog(*m_filterForm, contacts);
+        connect(dialog, &TranslationFilterDialog::filterClosed, this,
+                [this](bool menuChecked) { m_links.menu.setChecked(FilterCommand, menuChecked); });
+        return dialog;
+    });
 }
 
 void MessagePipeline::shutdown()

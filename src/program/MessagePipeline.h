@@ -7,6 +7,7 @@
 #include "translate/flows/IncomingOptions.h"
 #include "translate/flows/OutgoingOptions.h"
 #include "translate/flows/TranslationChatLink.h"
+#include "ui/DialogToggle.h"
 
 #include <QObject>
 #include <memory>
@@ -55,8 +56,15 @@ public:
     AppMessageFeatures& features() { return *m_features; }
     void setTranslationEnabled(bool on);
     void setIncomingTranslationEnabled(bool on);
-    // Runs a command of these features; false for any other id.
+    // The menu commands these features own, and running one; false for any other id.
+    static QList<int> commandIds();
     bool handleCommand(int commandId);
+    // The display options the menu toggles.
+    void setShowFlags(bool on);
+    void setShowTransliteration(bool on);
+    void setTranslateInChat(bool on);
+    bool originalsHidden() const { return m_hideOriginal; }
+    bool encryptionEnabled() const;
     // Ends the worker threads of the features before the link goes.
     void shutdown();
 
@@ -83,7 +91,7 @@ private:
     std::unique_ptr<MessageViewDialog> m_decryptedView;
     std::unique_ptr<MessageViewDialog> m_translatedView;
     std::unique_ptr<TranslationFilterForm> m_filterForm;
-    std::unique_ptr<TranslationFilterDialog> m_filterDialog;
+    DialogToggle m_filterDialog;
     bool m_hideOriginal = false;
     // Fetches the contacts for the filter dialog; joined before the link goes.
     std::thread m_contactsThread;

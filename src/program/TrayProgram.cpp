@@ -2,14 +2,11 @@
 
 #include "app/ServiceHostSettings.h"
 #include "app/SettingAccess.h"
-#include "app/menu/AvatarSizeMenu.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
 #include "translate/net/ConnectionSettingsForm.h"
-#include "ui/AboutDialog.h"
 #include "ui/ConnectionSettingsDialog.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QStandardPaths>
@@ -19,10 +16,6 @@ Q_LOGGING_CATEGORY(lcShell, "verbalink.shell", QtWarningMsg)
 namespace verbalink {
 
 namespace {
-
-constexpr int AboutCommand = 104;
-constexpr int ExitCommand = 105;
-constexpr int ConnectionSettingsCommand = 33165;
 
 // Avatars are written by the chat client into this folder under the user's documents.
 void createAvatarFolder()
@@ -71,6 +64,8 @@ bool TrayProgram::start()
 
     applyStartupSettings();
     connectShell();
+    registerCommands();
+    registerHotKeys();
 
     // Translation starts on; a stored "off" goes through the same path as the menu command,
     // as the first thing the event loop handles.
@@ -131,29 +126,7 @@ void TrayProgram::connectShell()
 
 void TrayProgram::dispatch(int commandId)
 {
-    // Language menus see every command first; each takes only its own ids.
-    if (m_languages->route(commandId)) {
-        m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
-        return;
-    }
-    if (m_interfaceLanguage->selectCommand(commandId, m_link.session().uiLanguage()))
-        return;
-    if (const std::optional<int> pixels = chooseAvatarSize(*m_menu, m_registry, commandId)) {
-        m_pipeline->features().setAvatarSize(*pixels);
-        return;
-    }
-    if (m_languages->selectTranslatorCommand(commandId) || m_pipeline->handleCommand(commandId))
-        return;
-    if (commandId == TranslationSwitch::CommandId) {
-        m_translation->toggle();
-    } else if (commandId == AboutCommand) {
-        AboutDialog about;
-        about.exec();
-    } else if (commandId == ConnectionSettingsCommand) {
-        openConnectionSettings();
-    } else if (commandId == ExitCommand) {
-        QApplication::quit();
-    }
+    m_commands.dispatch(commandId);
 }
 
 void TrayProgram::followClientLanguage()
@@ -208,6 +181,7 @@ void TrayProgram::shutdown()
     storeLanguageSelection(*m_languages, m_settings);
     saveExitSettings(m_registry, m_settings);
     qCInfo(lcShell, "settings saved");
+    m_hotKeys->releaseAll();
     m_menuView.reset();
     m_tray.reset();
     m_pipeline->shutdown();

@@ -4,6 +4,8 @@
 #include "app/LanguageMenus.h"
 #include "app/Settings.h"
 #include "app/TranslationSwitch.h"
+#include "app/commands/CommandTable.h"
+#include "app/commands/HotKeys.h"
 #include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
 #include "platform/Clock.h"
@@ -14,10 +16,13 @@
 #include "translate/languages/LanguageSelection.h"
 #include "translate/net/ServiceConnections.h"
 #include "ui/DebugLogWindow.h"
+#include "ui/DesktopShell.h"
 #include "ui/MenuIconMap.h"
+#include "ui/PointerFeedback.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenuView.h"
 #include "ui/WidgetMessageBox.h"
+#include "ui/X11HotKeys.h"
 
 #include <QLoggingCategory>
 #include <memory>
@@ -49,6 +54,11 @@ private:
     void applyProxySettings();
     void openConnectionSettings();
     void followClientLanguage();
+    // Every command of the menu and the hot keys, registered in one place (TrayProgramCommands).
+    void registerCommands();
+    void registerOptionToggles();
+    void registerHotKeys();
+    void openProductPage(const QString& page);
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -70,6 +80,11 @@ private:
     std::unique_ptr<LanguageMenus> m_languageMenus;
     std::unique_ptr<LanguageSelection> m_languages;
     std::unique_ptr<MessagePipeline> m_pipeline;
+    CommandTable m_commands;
+    DesktopShell m_shell;
+    X11HotKeys m_hotKeyPort;
+    PointerFeedback m_feedback;
+    std::unique_ptr<HotKeys> m_hotKeys;
 };
 
 } // namespace verbalink

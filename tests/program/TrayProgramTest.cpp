@@ -5,12 +5,15 @@
 #include "ServiceAnswers.h"
 #include "SimProcess.h"
 #include "TranslationTestService.h"
+#include "VirtualDisplay.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <X11/keysym.h>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 using namespace verbalink;
 using verbalink::testing::PrivateBus;
@@ -68,6 +71,8 @@ protected:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(u"config"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(u"runtime"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (auto extra = m_env.cbegin(); extra != m_env.cend(); ++extra)
+            env.insert(extra.key(), extra.value());
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("verbalink.shell.info=true"));
         process->setProcessEnvironment(env);
         process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -84,6 +89,7 @@ protected:
     }
 
     QTemporaryDir m_home;
+    QHash<QString, QString> m_env;
     PrivateBus m_bus;
     std::unique_ptr<SimProcess> m_sim;
     QString m_log;
@@ -226,4 +232,47 @@ TEST_F(TrayProgramTest, RelabelsTheMenuInTheStoredOrTheClientsLanguage)
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
     EXPECT_TRUE(readFile(settingsFile()).contains(u"MenuLanguage=33318"));
+}
+
+TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere)
+{
+    verbalink::testing::VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << qPrintable(error);
+    m_env.insert(QStringLiteral("DISPLAY"), display.name());
+    m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // Another program holds Ctrl+Shift+F3 before Verbalink starts.
+    ASSERT_TRUE(display.holdKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, XK_F3));
+    test::TranslationTestService service;
+    const QByteArray host = service.hostPort();
+    writeSettings("[Software\\Verbalink]\nToLang=32831\n[Software\\Verbalink\\Hosts]\nGoogle=" +
+                  host + "\nGoogleTranslate=" + host + "\n");
+    m_sim->directive(QStringLiteral("user bob de Bob Builder"));
+    auto program = launch();
+    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 21 grabbed"))) << qPrintable(m_log);
+    ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
+
+    // Ctrl+Shift+F1 with Caps Lock on turns translation off: stored, and typing stays as typed.
+    ASSERT_TRUE(display.press(QStringLiteral("Caps_Lock")));
+    ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F1")));
+    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(m_log);
+    EXPECT_TRUE(waitUntil([&] { return readFile(settingsFile()).contains(u"State=0"); }));
+    m_sim->directive(QStringLiteral("type bob Hello"));
+    waitUntil([] { return false; }, 1500);
+    EXPECT_TRUE(service.requests().isEmpty());
+    EXPECT_FALSE(readFile(messagesLog()).contains(u"BODY 1 "));
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+
+    // With Alt+key stored, Ctrl+Shift+F1 does nothing and Alt+F1 turns translation back on.
+    m_log.clear();
+    writeSettings("[Software\\Verbalink]\nState=1\nHotkeys=33362\n");
+    program = launch();
+    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 22 grabbed"))) << qPrintable(m_log);
+    ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F1")));
+    EXPECT_FALSE(logShows(QStringLiteral("translation off"), 1500));
+    ASSERT_TRUE(display.press(QStringLiteral("alt+F1")));
+    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(m_log);
+    program->terminate();
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
