@@ -7,6 +7,7 @@
 #include "extras/DecryptionHandler.h"
 #include "extras/HandleCipher.h"
 #include "extras/MessageEncryption.h"
+#include "extras/TextArtPictures.h"
 #include "skype/SkypeConnection.h"
 #include "translate/filter/TranslationFilterForm.h"
 #include "translate/filter/TranslationFilterStore.h"
@@ -39,6 +40,7 @@ MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const S
     m_features->setAvatarSize(settings.showAvatars);
     m_features->setRobotUsersExist(!settings.robotUserList.isEmpty());
     link.services().features.set(m_features);
+    link.services().textArt.set(std::make_shared<TextArtPictures>(TextArtPictures::builtIn()));
 
     m_outgoing = std::make_shared<OutgoingTranslation>(m_chat, m_engines, m_links.languages,
                                                        m_outgoingOptions);
