@@ -62,18 +62,17 @@ void ClientConnection::serve()
     if (parsed.state == ParsedRequest::State::Complete) {
         const RequestHandler::Handled handled = m_handler.handle(parsed.request);
         send(handled.response.toBytes());
+        // One pass over all the parts: text from the request must not be taken for a marker.
         m_log.write(QStringLiteral("%1 %2 %3 -> %4 %5 (%6 ms)")
                         .arg(peer(), QString::fromLatin1(parsed.request.method),
-                             QString::fromLatin1(parsed.request.path.left(80)))
-                        .arg(handled.response.status)
-                        .arg(handled.summary)
-                        .arg(elapsed.elapsed()));
+                             QString::fromLatin1(parsed.request.path.left(80)),
+                             QString::number(handled.response.status), handled.summary,
+                             QString::number(elapsed.elapsed())));
     } else if (parsed.state == ParsedRequest::State::Invalid) {
         send(AnswerFormats::plainError(parsed.status, parsed.error).toBytes());
-        m_log.write(QStringLiteral("%1 -> %2 %3")
-                        .arg(peer())
-                        .arg(parsed.status)
-                        .arg(QString::fromUtf8(parsed.error)));
+        m_log.write(
+            QStringLiteral("%1 -> %2 %3")
+                .arg(peer(), QString::number(parsed.status), QString::fromUtf8(parsed.error)));
     } else if (received) {
         send(AnswerFormats::plainError(408, "the request did not arrive whole").toBytes());
         m_log.write(peer() + QStringLiteral(" -> 408 incomplete request"));

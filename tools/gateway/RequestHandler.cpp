@@ -17,8 +17,8 @@ QString summary(const ServiceRequest& request, QByteArrayView from, QByteArrayVi
     return QStringLiteral("%1 %2->%3 %4 (%5 characters)")
         .arg(QString::fromLatin1(serviceName(request.service)),
              QString::fromLatin1(from.isEmpty() ? QByteArrayView("?") : from),
-             QString::fromLatin1(to.isEmpty() ? QByteArrayView("?") : to), outcome)
-        .arg(request.text.size());
+             QString::fromLatin1(to.isEmpty() ? QByteArrayView("?") : to), outcome,
+             QString::number(request.text.size()));
 }
 
 } // namespace

@@ -141,6 +141,8 @@ TEST_F(GatewayServerTest, RequestsItCannotReadGetAClearErrorAndALogLine)
         {"GET /translate_a/t?text=" + QByteArray(1100000, 'a'), "HTTP/1.0 431 ", false},
         {"POST /sai?lp=en_es HTTP/1.0\r\nContent-Length: 2000000\r\n\r\n", "HTTP/1.0 413 ", false},
         {"GET /translate_a/t?text=a&tl=es HTTP/1.0\r\nHost:", "HTTP/1.0 408 ", true},
+        // A language code that looks like a placeholder of the log line.
+        {"GET /translate_a/t?text=a&sl=en&tl=%25%31 HTTP/1.0\r\n\r\n", "HTTP/1.0 400 ", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.statusLine.toStdString());
@@ -148,6 +150,7 @@ TEST_F(GatewayServerTest, RequestsItCannotReadGetAClearErrorAndALogLine)
         EXPECT_TRUE(answer.startsWith(c.statusLine)) << answer.left(200).toStdString();
         EXPECT_TRUE(logged(u" -> "_s + QString::fromLatin1(c.statusLine.mid(9, 3))));
     }
+    EXPECT_TRUE(logged(u"google ?->? unknown target language %1 (1 characters)"_s));
     // And it goes on serving.
     EXPECT_EQ(translate(1, choose("en", "es")).text, u"[eng>spa] "_s + Typed);
 }
