@@ -1,0 +1,40 @@
+#pragma once
+
+#include "gateway/ApertiumModes.h"
+#include "gateway/ApertiumPipeline.h"
+#include "gateway/TextTranslator.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace verbalink::gateway {
+
+class GatewayLog;
+
+// Apertium behind the gateway: every installed direction as a pipeline of its own, made on first
+// use, so requests for different directions run side by side. A direction that is not installed
+// goes through English when both halves are.
+class ApertiumTranslator final : public TextTranslator {
+public:
+    static constexpr int DefaultDeadlineMs = 8000;
+
+    ApertiumTranslator(ApertiumModes modes, GatewayLog& log, int deadlineMs = DefaultDeadlineMs);
+
+    Outcome translate(const QString& text, QByteArrayView from, QByteArrayView to) override;
+    QList<QByteArray> languages() const override { return m_modes.languages(); }
+
+    // The languages a translation passes through, both ends included; empty when there is no way.
+    QList<QByteArray> route(QByteArrayView from, QByteArrayView to) const;
+    // The pipeline of an installed direction (made now if it was not there).
+    ApertiumPipeline* pipeline(QByteArrayView from, QByteArrayView to);
+
+private:
+    ApertiumModes m_modes;
+    GatewayLog& m_log;
+    int m_deadlineMs;
+    std::mutex m_mutex;
+    std::map<ApertiumModes::Direction, std::unique_ptr<ApertiumPipeline>> m_pipelines;
+};
+
+} // namespace verbalink::gateway

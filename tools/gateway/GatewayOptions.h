@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace verbalink::gateway {
+
+// The command line: verbalink-gateway [--port N] [--modes FOLDER] [--exit-with-parent].
+struct GatewayOptions {
+    quint16 port = 0;
+    QString modesFolder;
+    bool exitWithParent = false;
+    bool help = false;
+
+    // Nothing, with the reason in `error`, for a command line that makes no sense.
+    static std::optional<GatewayOptions> parse(const QStringList& arguments, QString* error);
+    static QString usage();
+};
+
+} // namespace verbalink::gateway
