@@ -122,7 +122,7 @@ int main(int argc, char* argv[])
         if (!messageLog.open(options.messagesFile))
             return fail(options.messagesFile + u": "_s + messageLog.errorString());
         messageLog.setTimestamps(options.timestamps);
-        simulator.chats().setListener(
+        simulator.chats().addListener(
             [&messageLog](SimMessageChange change, const SimChatMessage& message) {
                 messageLog.record(change, message);
             });
