@@ -2,6 +2,7 @@
 
 #include "EventWait.h"
 #include "PrivateBus.h"
+#include "ProgramHome.h"
 #include "ServiceAnswers.h"
 #include "SimProcess.h"
 #include "TranslationTestService.h"
@@ -9,11 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace verbalink;
 using verbalink::testing::PrivateBus;
+using verbalink::testing::ProgramHome;
 using verbalink::testing::SimProcess;
 using verbalink::testing::waitUntil;
 
@@ -31,62 +32,32 @@ protected:
     {
         QString error;
         ASSERT_TRUE(m_bus.start(error)) << qPrintable(error);
+        m_program = std::make_unique<ProgramHome>(m_bus.address());
         m_sim = std::make_unique<SimProcess>(m_bus.address());
         ASSERT_TRUE(m_sim->start(
             {QStringLiteral("--log"), commandLog(), QStringLiteral("--messages"), messagesLog()},
             error))
             << qPrintable(error);
-        QDir().mkpath(path(u"runtime"));
-        QFile::setPermissions(path(u"runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    QString path(QStringView relative) const { return m_home.path() + u'/' + relative; }
+    QString path(QStringView relative) const { return m_program->path(relative); }
     QString commandLog() const { return path(u"commands.log"); }
     QString messagesLog() const { return path(u"messages.log"); }
     bool messagesShow(const QString& line)
     {
         return waitUntil([&] { return readFile(messagesLog()).split(u'\n').contains(line); });
     }
-    QString settingsFile() const { return path(u"config/Verbalink/Verbalink.conf"); }
-
-    void writeSettings(const QByteArray& text)
-    {
-        QDir().mkpath(path(u"config/Verbalink"));
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    // A verbalink process with this test's bus, home and settings; its log is collected.
+    QString settingsFile() const { return m_program->settingsFile(); }
+    void writeSettings(const QByteArray& text) { ASSERT_TRUE(m_program->writeSettings(text)); }
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
     {
-        auto process = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        env.insert(QStringLiteral("HOME"), path(u"home"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(u"config"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(u"runtime"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("verbalink.shell.info=true"));
-        process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::SeparateChannels);
-        QProcess* raw = process.get();
-        QObject::connect(raw, &QProcess::readyReadStandardError, raw,
-                         [this, raw] { m_log += QString::fromUtf8(raw->readAllStandardError()); });
-        process->start(QStringLiteral(VERBALINK_EXECUTABLE), arguments);
-        return process;
+        return m_program->launch(arguments);
     }
+    bool logShows(const QString& text) { return m_program->logShows(text); }
 
-    bool logShows(const QString& text, int timeoutMs = 15000)
-    {
-        return waitUntil([&] { return m_log.contains(text); }, timeoutMs);
-    }
-
-    QTemporaryDir m_home;
     PrivateBus m_bus;
+    std::unique_ptr<ProgramHome> m_program;
     std::unique_ptr<SimProcess> m_sim;
-    QString m_log;
 };
 
 } // namespace
@@ -104,7 +75,7 @@ TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
                                 u"GET CURRENTUSERHANDLE\nGET UI_LANGUAGE\n"));
     // The stored "off" turned translation off through the command, icon included.
     EXPECT_TRUE(logShows(QStringLiteral("translation off, tray icon disabled")))
-        << qPrintable(m_log);
+        << qPrintable(m_program->log());
     EXPECT_TRUE(QDir(path(u"home/Documents/Verbalink Avatars")).exists());
 
     // A second start without arguments leaves at once and the first opens its menu.
@@ -112,7 +83,7 @@ TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
     ASSERT_TRUE(waitUntil([&] { return second->state() == QProcess::NotRunning; }));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(m_log);
+    EXPECT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(m_program->log());
 
     // A start with an argument runs alongside.
     auto alongside = launch({QStringLiteral("-m")});
