@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -171,6 +172,29 @@ TEST_F(SimChatWindowTest, ABubbleGrowsWhenItsBodyIsReplaced)
     m_simulator.chats().setMessage(u"1 BODY Hello\r\n( (flag:es)  [es] Hola )"_s);
     EXPECT_TRUE(waitFor([&] { return chat->visualRect(first).height() > before; }))
         << before << " " << chat->visualRect(first).height();
+}
+
+TEST_F(SimChatWindowTest, FollowsTheNewestMessageUnlessScrolledBack)
+{
+    window().resize(700, 400);
+    window().show();
+    for (int i = 0; i < 30; ++i)
+        run(u"receive lucia Mensaje "_s + QString::number(i));
+    auto* chat = window().findChild<QListView*>(u"chatView"_s);
+    ASSERT_NE(chat, nullptr);
+    QScrollBar* bar = chat->verticalScrollBar();
+    ASSERT_TRUE(waitFor([&] { return bar->maximum() > 0 && bar->value() == bar->maximum(); }));
+
+    // Someone reading older messages is left there when a new one comes.
+    bar->setValue(0);
+    run(u"receive lucia Otro"_s);
+    waitFor([] { return false; }, 100);
+    EXPECT_EQ(bar->value(), 0);
+
+    // Coming back to the conversation shows its newest message.
+    window().showConversation(u"jordi"_s);
+    window().showConversation(u"lucia"_s);
+    EXPECT_TRUE(waitFor([&] { return bar->value() == bar->maximum() && bar->maximum() > 0; }));
 }
 
 // Which halves of a row hold a colour, as painted.

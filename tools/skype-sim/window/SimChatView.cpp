@@ -22,12 +22,9 @@ SimChatView::SimChatView(QWidget* parent) : QListView(parent)
     verticalScrollBar()->setSingleStep(20);
 }
 
-void SimChatView::setModel(QAbstractItemModel* model)
+void SimChatView::showNewest()
 {
-    QListView::setModel(model);
-    // A new conversation on screen opens at its newest message.
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { relayout(true); });
-    connect(model, &QAbstractItemModel::layoutChanged, this, [this] { relayout(true); });
+    relayout(true);
 }
 
 void SimChatView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

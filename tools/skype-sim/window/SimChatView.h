@@ -12,7 +12,8 @@ class SimChatView : public QListView {
 public:
     explicit SimChatView(QWidget* parent = nullptr);
 
-    void setModel(QAbstractItemModel* model) override;
+    // Shows the newest message, as a conversation just put on screen does.
+    void showNewest();
 
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

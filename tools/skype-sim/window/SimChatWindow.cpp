@@ -203,6 +203,7 @@ void SimChatWindow::conversationChosen(const QModelIndex& index)
     const QString key = index.data(SimRosterModel::KeyRole).toString();
     m_shownMessages.setFilterRegularExpression(
         QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(key))));
+    m_chat->showNewest();
     m_roster.setShown(key);
     describeConversation(index);
     m_userInput->line()->setFocus();
