@@ -34,7 +34,7 @@ TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
                                 u"GET CURRENTUSERHANDLE\nGET UI_LANGUAGE\n"));
     // The stored "off" turned translation off through the command, icon included.
     EXPECT_TRUE(logShows(QStringLiteral("translation off, tray icon disabled")))
-        << qPrintable(m_log);
+        << qPrintable(log());
     EXPECT_TRUE(QDir(path(u"home/Documents/Verbalink Avatars")).exists());
 
     // A second start without arguments leaves at once and the first opens its menu.
@@ -42,7 +42,7 @@ TEST_F(TrayProgramTest, StartsAttachesHandsOverAndSavesOnTermination)
     ASSERT_TRUE(waitUntil([&] { return second->state() == QProcess::NotRunning; }));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(m_log);
+    EXPECT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(log());
 
     // A start with an argument runs alongside.
     auto alongside = launch({QStringLiteral("-m")});
@@ -137,22 +137,22 @@ TEST_F(TrayProgramTest, RelabelsTheMenuInTheStoredOrTheClientsLanguage)
     EXPECT_TRUE(logShows(QString::fromUtf8("interface language 33249 (checked 33249): "
                                            "\"Vypnout překlad\" \"Skrýt původní zprávy\" "
                                            "\"Hear Music\"")))
-        << qPrintable(m_log);
+        << qPrintable(log());
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 
     // Auto Detect follows the client's report exactly; the check mark and the stored value stay.
-    m_log.clear();
+    m_program->clearLog();
     writeSettings("[Software\\Verbalink]\nMenuLanguage=33318\n");
     m_sim->directive(QStringLiteral("language zh-Hant"));
     program = launch();
     EXPECT_TRUE(logShows(QString::fromUtf8("interface language 33357 (checked 33318): "
                                            "\"停用翻譯\" \"隱藏原始訊息\"")))
-        << qPrintable(m_log);
+        << qPrintable(log());
     m_sim->directive(QStringLiteral("notify UI_LANGUAGE pt-BR"));
     EXPECT_TRUE(logShows(QStringLiteral("interface language 33223 (checked 33318): "
                                         "\"Disable Translation\" \"Hide Original Messages\"")))
-        << qPrintable(m_log);
+        << qPrintable(log());
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
     EXPECT_TRUE(readFile(settingsFile()).contains(u"MenuLanguage=33318"));
@@ -163,8 +163,8 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
     verbalink::testing::VirtualDisplay display;
     QString error;
     ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_env.insert(QStringLiteral("DISPLAY"), display.name());
-    m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
+    m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // Another program holds Ctrl+Shift+F3 before Verbalink starts.
     ASSERT_TRUE(display.holdKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, XK_F3));
     test::TranslationTestService service;
@@ -173,13 +173,13 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
                   host + "\nGoogleTranslate=" + host + "\n");
     m_sim->directive(QStringLiteral("user bob de Bob Builder"));
     auto program = launch();
-    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 21 grabbed"))) << qPrintable(m_log);
+    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 21 grabbed"))) << qPrintable(log());
     ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
 
     // Ctrl+Shift+F1 with Caps Lock on turns translation off: stored, and typing stays as typed.
     ASSERT_TRUE(display.press(QStringLiteral("Caps_Lock")));
     ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F1")));
-    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(m_log);
+    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(log());
     EXPECT_TRUE(waitUntil([&] { return readFile(settingsFile()).contains(u"State=0"); }));
     m_sim->directive(QStringLiteral("type bob Hello"));
     waitUntil([] { return false; }, 1500);
@@ -189,14 +189,14 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 
     // With Alt+key stored, Ctrl+Shift+F1 does nothing and Alt+F1 turns translation back on.
-    m_log.clear();
+    m_program->clearLog();
     writeSettings("[Software\\Verbalink]\nState=1\nHotkeys=33362\n");
     program = launch();
-    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 22 grabbed"))) << qPrintable(m_log);
+    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 22 grabbed"))) << qPrintable(log());
     ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F1")));
     EXPECT_FALSE(logShows(QStringLiteral("translation off"), 1500));
     ASSERT_TRUE(display.press(QStringLiteral("alt+F1")));
-    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(m_log);
+    EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(log());
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }

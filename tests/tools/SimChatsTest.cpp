@@ -174,7 +174,7 @@ TEST(SimChatsTest, TheListenerSeesEveryMessageAndBodyChange)
 {
     SkypeSimulator simulator;
     QStringList lines;
-    simulator.chats().setListener([&lines](SimMessageChange change, const SimChatMessage& message) {
+    simulator.chats().addListener([&lines](SimMessageChange change, const SimChatMessage& message) {
         lines.append(SimMessageLog::line(change, message));
     });
     pushed(simulator, u"type bob Hallo\\ Bob"_s);

@@ -35,6 +35,7 @@ TEST(SimDirectiveParserTest, ParsesEveryDirective)
         {u"handle bob"_s, Kind::Handle, u"bob"_s, 0, false},
         {u"language pt-br"_s, Kind::Language, u"pt-br"_s, 0, false},
         {u"vanish"_s, Kind::Vanish, {}, 0, false},
+        {u"wait-attach"_s, Kind::WaitAttach, {}, 0, false},
         {u"quit\r"_s, Kind::Quit, {}, 0, false},
     };
     for (const Case& c : cases) {
@@ -118,6 +119,11 @@ TEST(SimDirectiveParserTest, RejectsBadLinesWithAReason)
         u"handle two words"_s,
         u"language"_s,
         u"user bob"_s,
+        // Handles become parts of chat names.
+        u"user b#b de"_s,
+        u"user a,b de Ann"_s,
+        u"handle a/b"_s,
+        u"wait-attach now"_s,
         u"type"_s,
         u"type bob"_s,
         u"type bob "_s,

@@ -165,6 +165,7 @@ TEST(SkypeSimulatorTest, MessageDirectivesPushTheirStatus)
 TEST(SkypeSimulatorTest, TransportDirectivesAreLeftToTheCaller)
 {
     SkypeSimulator simulator;
-    for (const QString& line : {u"notify PONG"_s, u"sleep 5"_s, u"vanish"_s, u"quit"_s, u"# x"_s})
+    for (const QString& line :
+         {u"notify PONG"_s, u"sleep 5"_s, u"wait-attach"_s, u"vanish"_s, u"quit"_s, u"# x"_s})
         EXPECT_FALSE(simulator.apply(parsed(line))) << qPrintable(line);
 }

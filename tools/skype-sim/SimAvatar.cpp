@@ -16,13 +16,18 @@ QColor SimAvatar::colourOf(const QString& handle)
     return QColor::fromHsv(int(hash % 360), 180, 210);
 }
 
+QImage SimAvatar::picture(const QString& handle)
+{
+    QImage image(Size, Size, QImage::Format_RGB32);
+    image.fill(colourOf(handle));
+    return image;
+}
+
 bool SimAvatar::write(const QString& handle, const QString& path, QString& error)
 {
-    QImage picture(Size, Size, QImage::Format_RGB32);
-    picture.fill(colourOf(handle));
     QImageWriter writer(path, "jpeg");
     writer.setQuality(90);
-    if (!writer.write(picture)) {
+    if (!writer.write(picture(handle))) {
         error = writer.errorString();
         return false;
     }

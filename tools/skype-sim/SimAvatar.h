@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 namespace verbalink::sim {
@@ -12,6 +13,8 @@ public:
     static constexpr int Size = 96;
 
     static QColor colourOf(const QString& handle);
+    // The picture itself, as the file holds it and the chat window shows it.
+    static QImage picture(const QString& handle);
     // Writes the picture to path; false with a reason when the file cannot be written.
     static bool write(const QString& handle, const QString& path, QString& error);
 };

@@ -15,7 +15,12 @@ namespace verbalink::sim {
 SimBusService::SimBusService(SkypeSimulator& simulator, SimCommandLog& log,
                              const QDBusConnection& bus, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_log(log), m_bus(bus)
-{}
+{
+    m_clientWatcher.setConnection(m_bus);
+    m_clientWatcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    connect(&m_clientWatcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            &SimBusService::clientLeft);
+}
 
 bool SimBusService::start(QString& error)
 {
@@ -55,6 +60,7 @@ bool SimBusService::notifyClient(const QString& line)
 QString SimBusService::Invoke(const QString& command)
 {
     m_log.record(command);
+    Q_EMIT commandReceived(command);
     const SimResponse response = m_simulator.handle(command);
     // The reply goes out by hand so that notifications can follow it, never precede it.
     setDelayedReply(true);
@@ -71,10 +77,27 @@ QString SimBusService::Invoke(const QString& command)
 void SimBusService::complete(const QDBusMessage& call, const SimResponse& response)
 {
     m_bus.send(call.createReply(response.reply));
-    if (response.attachesCaller)
+    if (response.attachesCaller) {
         m_client = call.service();
+        m_clientWatcher.setWatchedServices({m_client});
+        Q_EMIT clientAttached(m_client);
+        // It may have left before the watch began.
+        if (!m_bus.interface()->isServiceRegistered(m_client))
+            clientLeft(m_client);
+    }
     for (const QString& line : response.notifications)
         notifyClient(line);
+}
+
+void SimBusService::clientLeft(const QString& name)
+{
+    if (name != m_client)
+        return;
+    // Notifications to a name that is gone would only bounce off the bus.
+    m_client.clear();
+    m_clientWatcher.setWatchedServices({});
+    m_simulator.state().attachedApp.clear();
+    Q_EMIT clientDetached();
 }
 
 } // namespace verbalink::sim

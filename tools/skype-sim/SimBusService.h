@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QString>
 
@@ -12,7 +13,8 @@ class SkypeSimulator;
 struct SimResponse;
 
 // Serves the simulated chat client on the bus: owns com.Skype.API, answers Invoke(s) at
-// /com/Skype and pushes notifications to the attached client's /com/Skype/Client.
+// /com/Skype and pushes notifications to the attached client's /com/Skype/Client. A client
+// that leaves the bus is no longer attached.
 class SimBusService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.Skype.API")
@@ -29,16 +31,25 @@ public:
     // Sends one line to the attached client without waiting; false when none is attached.
     bool notifyClient(const QString& line);
 
+Q_SIGNALS:
+    // Every command as it arrives, before it is answered.
+    void commandReceived(const QString& command);
+    // A client's NAME was accepted; notifications go to it from now on.
+    void clientAttached(const QString& client);
+    void clientDetached();
+
 public Q_SLOTS:
     // The D-Bus method; the name is fixed by the wire protocol.
     Q_SCRIPTABLE QString Invoke(const QString& command);
 
 private:
     void complete(const QDBusMessage& call, const SimResponse& response);
+    void clientLeft(const QString& name);
 
     SkypeSimulator& m_simulator;
     SimCommandLog& m_log;
     QDBusConnection m_bus;
+    QDBusServiceWatcher m_clientWatcher;
     QString m_client;
 };
 

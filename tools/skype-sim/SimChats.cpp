@@ -152,8 +152,8 @@ SimChatMessage SimChats::file(SimMessageChange change, const SimChat& chat, cons
 
 void SimChats::tell(SimMessageChange change, const SimChatMessage& message) const
 {
-    if (m_listener)
-        m_listener(change, message);
+    for (const Listener& listener : m_listeners)
+        listener(change, message);
 }
 
 } // namespace verbalink::sim

@@ -4,6 +4,7 @@
 #include "SimMessageStore.h"
 #include "SimResponse.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -20,8 +21,9 @@ public:
     explicit SimChats(const SimState& state,
                       qsizetype messageCapacity = SimMessageStore::DefaultCapacity);
 
-    // Told about every new message and every body change.
-    void setListener(Listener listener) { m_listener = std::move(listener); }
+    // Every listener is told about every new message and every body change, in the order
+    // they were added (the messages file, the chat window).
+    void addListener(Listener listener) { m_listeners.append(std::move(listener)); }
 
     // CHAT CREATE <handle>[, <handle> ...]
     SimResponse createChat(const QString& arguments);
@@ -54,7 +56,7 @@ private:
     const SimState& m_state;
     SimChatList m_chats;
     SimMessageStore m_messages;
-    Listener m_listener;
+    QList<Listener> m_listeners;
 };
 
 } // namespace verbalink::sim

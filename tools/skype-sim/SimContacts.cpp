@@ -15,17 +15,23 @@ namespace {
 // The client names the language after its code: "de German".
 QString languageOf(const QString& code)
 {
-    if (code.isEmpty())
-        return {};
-    const QLocale::Language language = QLocale(code).language();
-    if (language == QLocale::C || language == QLocale::AnyLanguage)
-        return code;
-    return code + u' ' + QLocale::languageToString(language);
+    const QString name = SimContacts::languageName(code);
+    return name.isEmpty() ? code : code + u' ' + name;
 }
 
 } // namespace
 
 SimContacts::SimContacts(const SimState& state) : m_state(state) {}
+
+QString SimContacts::languageName(const QString& code)
+{
+    if (code.isEmpty())
+        return {};
+    const QLocale::Language language = QLocale(code).language();
+    if (language == QLocale::C || language == QLocale::AnyLanguage)
+        return {};
+    return QLocale::languageToString(language);
+}
 
 SimResponse SimContacts::searchGroups(const QString& arguments) const
 {

@@ -22,6 +22,9 @@ public:
     // GET USER <handle> FULLNAME | LANGUAGE | AVATAR 1 <path>
     SimResponse getUser(const QString& arguments) const;
 
+    // The English name of a language code ("German" for "de"); empty when it is not known.
+    static QString languageName(const QString& code);
+
 private:
     SimResponse avatar(const QString& handle, bool hasAvatar, const QString& request) const;
 

@@ -74,12 +74,25 @@ ParsedDirective silentPing(const QString& rest)
     return success(directive);
 }
 
+ParsedDirective ownHandle(const QString& rest)
+{
+    if (!SimChats::isValidHandle(rest))
+        return failure(u"handle needs one word without #, /, $, ; or ,"_s);
+    SimDirective directive;
+    directive.kind = Kind::Handle;
+    directive.text = rest;
+    return success(directive);
+}
+
 // user <handle> <language code> [full name ...]
 ParsedDirective user(const QString& rest)
 {
     const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
     if (words.size() < 2)
         return failure(u"user needs a handle, a language code and an optional full name"_s);
+    // Chat names are made of handles, so one the window or a script could not write to is out.
+    if (!SimChats::isValidHandle(words.at(0)))
+        return failure(u"user needs a handle without #, /, $, ; or ,"_s);
     SimDirective directive;
     directive.kind = Kind::User;
     directive.text = words.at(0);
@@ -161,6 +174,8 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return withoutArguments(Kind::Vanish, word, rest);
     if (word == u"quit")
         return withoutArguments(Kind::Quit, word, rest);
+    if (word == u"wait-attach")
+        return withoutArguments(Kind::WaitAttach, word, rest);
     if (word == u"pending")
         return withDelay(Kind::Pending, word, rest);
     if (word == u"sleep")
@@ -168,7 +183,7 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
     if (word == u"silent-ping")
         return silentPing(rest);
     if (word == u"handle")
-        return withWord(Kind::Handle, word, rest);
+        return ownHandle(rest);
     if (word == u"language")
         return withWord(Kind::Language, word, rest);
     if (word == u"user")

@@ -23,6 +23,7 @@ struct SimDirective {
         TypeGroup,    // body: what the user types in the group chat
         ReceiveGroup, // text: author, body: what they write in the group chat
         Sleep,        // ms
+        WaitAttach,   // hold the lines after it until a client is attached
         Vanish,
         Quit,
     };

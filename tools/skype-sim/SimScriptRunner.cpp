@@ -10,7 +10,12 @@ namespace verbalink::sim {
 
 SimScriptRunner::SimScriptRunner(SkypeSimulator& simulator, SimBusService& service, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_service(service)
-{}
+{
+    connect(&m_service, &SimBusService::clientAttached, this, [this] {
+        if (m_waitingForClient)
+            resume();
+    });
+}
 
 void SimScriptRunner::feed(const QString& line)
 {
@@ -18,9 +23,14 @@ void SimScriptRunner::feed(const QString& line)
     runQueued();
 }
 
+void SimScriptRunner::perform(const SimDirective& directive)
+{
+    run(directive, 0);
+}
+
 void SimScriptRunner::runQueued()
 {
-    while (!m_sleeping && !m_stopped && !m_queue.isEmpty()) {
+    while (!m_holding && !m_stopped && !m_queue.isEmpty()) {
         ++m_lineNumber;
         const ParsedDirective parsed = SimDirectiveParser::parse(m_queue.takeFirst());
         if (!parsed.ok()) {
@@ -28,28 +38,28 @@ void SimScriptRunner::runQueued()
                          qUtf8Printable(parsed.error));
             continue;
         }
-        run(parsed.directive);
+        run(parsed.directive, m_lineNumber);
     }
 }
 
-void SimScriptRunner::run(const SimDirective& directive)
+void SimScriptRunner::run(const SimDirective& directive, int lineNumber)
 {
     using Kind = SimDirective::Kind;
     if (const std::optional<QStringList> pushed = m_simulator.apply(directive)) {
+        Q_EMIT simulatorChanged();
         for (const QString& line : *pushed)
-            notify(line);
+            notify(line, lineNumber);
         return;
     }
     switch (directive.kind) {
     case Kind::Notify:
-        notify(directive.text);
+        notify(directive.text, lineNumber);
         return;
     case Kind::Sleep:
-        m_sleeping = true;
-        QTimer::singleShot(directive.ms, this, [this] {
-            m_sleeping = false;
-            runQueued();
-        });
+        hold(directive.ms);
+        return;
+    case Kind::WaitAttach:
+        holdUntilAttached();
         return;
     case Kind::Quit:
         m_stopped = true;
@@ -64,10 +74,35 @@ void SimScriptRunner::run(const SimDirective& directive)
     }
 }
 
-void SimScriptRunner::notify(const QString& line)
+void SimScriptRunner::hold(int ms)
 {
-    if (!m_service.notifyClient(line))
-        std::fprintf(stderr, "skype-sim: line %d: no client attached\n", m_lineNumber);
+    m_holding = true;
+    QTimer::singleShot(ms, this, &SimScriptRunner::resume);
+}
+
+void SimScriptRunner::holdUntilAttached()
+{
+    if (!m_service.client().isEmpty())
+        return;
+    m_holding = true;
+    m_waitingForClient = true;
+}
+
+void SimScriptRunner::resume()
+{
+    m_holding = false;
+    m_waitingForClient = false;
+    runQueued();
+}
+
+void SimScriptRunner::notify(const QString& line, int lineNumber)
+{
+    if (m_service.notifyClient(line))
+        return;
+    if (lineNumber > 0)
+        std::fprintf(stderr, "skype-sim: line %d: no client attached\n", lineNumber);
+    else
+        std::fprintf(stderr, "skype-sim: no client attached for %s\n", qUtf8Printable(line));
 }
 
 } // namespace verbalink::sim

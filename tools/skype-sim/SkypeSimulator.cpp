@@ -138,6 +138,7 @@ std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive)
     case Kind::Nothing:
     case Kind::Notify:
     case Kind::Sleep:
+    case Kind::WaitAttach:
     case Kind::Vanish:
     case Kind::Quit:
         return std::nullopt;

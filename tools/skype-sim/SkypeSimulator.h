@@ -25,7 +25,7 @@ public:
     SimResponse handle(const QString& command);
     // Applies a directive that changes the simulated client and returns the lines it pushes
     // to the attached client (often none); nothing for the directives that belong to
-    // whoever carries the traffic (notify, sleep, vanish, quit).
+    // whoever carries the traffic (notify, sleep, wait-attach, vanish, quit).
     std::optional<QStringList> apply(const SimDirective& directive);
 
     void addHandler(const QString& key, SimCommandTable::Handler handler);

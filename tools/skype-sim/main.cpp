@@ -4,6 +4,7 @@
 #include "SimCommandLog.h"
 #include "SimMessageLog.h"
 #include "SimScriptRunner.h"
+#include "SimWindowMode.h"
 #include "SkypeSimulator.h"
 #include "StdinLineReader.h"
 
@@ -11,7 +12,10 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -25,15 +29,23 @@ struct Options {
     QString messagesFile;
     bool verbose = false;
     bool timestamps = false;
+    bool window = false;
     SimState state;
 };
+
+// The application object depends on it, so it is looked for before there is one to parse with.
+bool asksForWindow(int argc, char* argv[])
+{
+    return std::any_of(argv + 1, argv + argc,
+                       [](const char* argument) { return std::strcmp(argument, "--window") == 0; });
+}
 
 bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Simulates the chat client's API on the session bus. Directives come from --script "
-        u"or standard input, one per line (see README.md)."_s);
+        u"Simulates the chat client's API on the session bus. Directives come from --script, "
+        u"the demo roster (--window) or standard input, one per line (see README.md)."_s);
     parser.addHelpOption();
     const QCommandLineOption script(u"script"_s, u"Read directives from <file>."_s, u"file"_s);
     const QCommandLineOption refuse(u"refuse"_s, u"Refuse access (ERROR 68)."_s);
@@ -47,8 +59,9 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     const QCommandLineOption verbose(u"verbose"_s, u"Also log commands to standard error."_s);
     const QCommandLineOption timestamps(
         u"timestamps"_s, u"Start each line of the messages file with the time in ms."_s);
-    parser.addOptions(
-        {script, refuse, offline, pending, handle, language, log, messages, verbose, timestamps});
+    const QCommandLineOption window(u"window"_s, u"Show the chat window."_s);
+    parser.addOptions({script, refuse, offline, pending, handle, language, log, messages, verbose,
+                       timestamps, window});
     parser.process(app);
 
     options.script = parser.value(script);
@@ -56,6 +69,7 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     options.messagesFile = parser.value(messages);
     options.verbose = parser.isSet(verbose);
     options.timestamps = parser.isSet(timestamps);
+    options.window = parser.isSet(window);
     if (parser.isSet(refuse))
         options.state.nameAnswer = NameAnswer::Refuse;
     if (parser.isSet(offline))
@@ -102,16 +116,23 @@ int fail(const QString& error)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool window = asksForWindow(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, window);
+    if (!app)
+        return fail(u"this build has no chat window (Qt Widgets was left out)"_s);
     QCoreApplication::setApplicationName(u"verbalink-skype-sim"_s);
 
     Options options;
     QString error;
     QStringList scriptLines;
-    if (!parseOptions(app, options, error))
+    if (!parseOptions(*app, options, error))
         return fail(error);
+    if (options.window != window)
+        return fail(u"--window is an option of its own, not the value of another"_s);
     if (!options.script.isEmpty() && !readScript(options.script, scriptLines, error))
         return fail(error);
+    if (options.script.isEmpty() && window)
+        scriptLines = demoRoster();
 
     SimCommandLog log;
     if (!log.open(options.logFile, options.verbose))
@@ -122,7 +143,7 @@ int main(int argc, char* argv[])
         if (!messageLog.open(options.messagesFile))
             return fail(options.messagesFile + u": "_s + messageLog.errorString());
         messageLog.setTimestamps(options.timestamps);
-        simulator.chats().setListener(
+        simulator.chats().addListener(
             [&messageLog](SimMessageChange change, const SimChatMessage& message) {
                 messageLog.record(change, message);
             });
@@ -132,7 +153,7 @@ int main(int argc, char* argv[])
         return fail(error);
 
     SimScriptRunner runner(simulator, service);
-    QObject::connect(&runner, &SimScriptRunner::quitRequested, &app, [&service] {
+    QObject::connect(&runner, &SimScriptRunner::quitRequested, app.get(), [&service] {
         service.releaseName();
         QCoreApplication::exit(0);
     });
@@ -142,16 +163,20 @@ int main(int argc, char* argv[])
         ::_exit(0);
     });
 
+    // Only once the name is ours: with a real client on the bus no window comes up at all.
+    const std::unique_ptr<QObject> chatWindow =
+        window ? openChatWindow(simulator, service, runner) : nullptr;
+
     std::printf("ready %s\n", qUtf8Printable(service.uniqueName()));
     std::fflush(stdout);
 
     StdinLineReader input;
-    if (options.script.isEmpty()) {
+    if (options.script.isEmpty() && !window) {
         QObject::connect(&input, &StdinLineReader::lineRead, &runner, &SimScriptRunner::feed);
         input.start();
     } else {
         for (const QString& line : std::as_const(scriptLines))
             runner.feed(line);
     }
-    return app.exec();
+    return app->exec();
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+
+namespace verbalink::sim {
+
+class SimChatView;
+class SimConversationHeader;
+class SimInputRow;
+class SimMessageModel;
+class SimRosterModel;
+class SimStatusLine;
+
+// The simulator's chat window: the conversations on the left, the shown one's messages as
+// bubbles, a line to write as the user and a second one to make the contact write to the user,
+// and a status line. It shows the models and hands the user's actions on; what they do to the
+// simulated client is the controller's business.
+class SimChatWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    SimChatWindow(SimRosterModel& roster, SimMessageModel& messages, QWidget* parent = nullptr);
+
+    void showConversation(const QString& key);
+    QString shownConversation() const;
+    // The messages of the shown conversation, oldest first, with SimMessageModel's roles.
+    const QAbstractItemModel* shownMessages() const { return &m_shownMessages; }
+    void setOwnHandle(const QString& handle, bool hasPicture);
+
+    QLineEdit* messageInput() const;
+    QLineEdit* contactInput() const;
+    // Who writes in the group chat.
+    QComboBox* groupAuthor() const { return m_groupAuthor; }
+    SimStatusLine* statusLine() const { return m_status; }
+
+Q_SIGNALS:
+    // The user typed text in the conversation (a contact's handle; empty for the group chat).
+    void userTyped(const QString& conversation, const QString& text);
+    // The contact, or in the group chat the chosen author, wrote text to the user.
+    void contactWrote(const QString& conversation, const QString& author, const QString& text);
+
+private:
+    QWidget* makeSidebar();
+    QWidget* makeChatPane();
+    QWidget* makeContactPanel();
+    void conversationChosen(const QModelIndex& index);
+    void rosterGrew();
+    void rosterChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
+    void contactSubmitted(const QString& text);
+    void describeConversation(const QModelIndex& index);
+
+    SimRosterModel& m_roster;
+    QSortFilterProxyModel m_shownMessages;
+    QSortFilterProxyModel m_contacts;
+    QListView* m_rosterView;
+    QLabel* m_ownAvatar;
+    QLabel* m_ownName;
+    SimConversationHeader* m_header;
+    SimChatView* m_chat;
+    SimInputRow* m_userInput;
+    QLabel* m_contactLabel;
+    QComboBox* m_groupAuthor;
+    SimInputRow* m_contactInput;
+    SimStatusLine* m_status;
+    // Until the user picks a conversation the first one is shown, as contacts arrive.
+    bool m_picked = false;
+};
+
+} // namespace verbalink::sim

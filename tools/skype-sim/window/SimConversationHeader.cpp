@@ -1,0 +1,61 @@
+#include "SimConversationHeader.h"
+
+#include "SimAvatarArt.h"
+#include "SimRosterModel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace verbalink::sim {
+
+namespace {
+
+constexpr int AvatarSize = 36;
+
+} // namespace
+
+SimConversationHeader::SimConversationHeader(QWidget* parent)
+    : QWidget(parent), m_avatar(new QLabel(this)), m_name(new QLabel(this)),
+      m_details(new QLabel(this))
+{
+    setObjectName(u"conversationHeader"_s);
+    setAttribute(Qt::WA_StyledBackground);
+    m_name->setObjectName(u"conversationName"_s);
+    m_details->setObjectName(u"conversationDetails"_s);
+    m_avatar->setFixedSize(AvatarSize, AvatarSize);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(0);
+    names->addWidget(m_name);
+    names->addWidget(m_details);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(10);
+    layout->addWidget(m_avatar);
+    layout->addLayout(names, 1);
+}
+
+void SimConversationHeader::showConversation(const QModelIndex& conversation)
+{
+    const bool group = conversation.data(SimRosterModel::GroupRole).toBool();
+    const QString handle = conversation.data(SimRosterModel::KeyRole).toString();
+    const QString name = conversation.data(SimRosterModel::NameRole).toString();
+    const qreal ratio = devicePixelRatioF();
+    m_avatar->setPixmap(
+        group ? SimAvatarArt::group(AvatarSize, ratio)
+              : SimAvatarArt::person(handle, name,
+                                     conversation.data(SimRosterModel::PictureRole).toBool(),
+                                     AvatarSize, ratio));
+    m_name->setText(name);
+    const QString language = conversation.data(SimRosterModel::LanguageRole).toString();
+    if (group)
+        m_details->setText(u"You and all your contacts"_s);
+    else if (language.isEmpty())
+        m_details->setText(handle + u" \u00B7 language unknown"_s);
+    else
+        m_details->setText(handle + u" \u00B7 writes "_s + language);
+}
+
+} // namespace verbalink::sim

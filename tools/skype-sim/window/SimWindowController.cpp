@@ -1,0 +1,92 @@
+#include "SimWindowController.h"
+
+#include "SimBusService.h"
+#include "SimChatWindow.h"
+#include "SimMessageModel.h"
+#include "SimRosterModel.h"
+#include "SimScriptRunner.h"
+#include "SimStatusLine.h"
+#include "SkypeSimulator.h"
+
+#include <QFile>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace verbalink::sim {
+
+SimWindowController::SimWindowController(SkypeSimulator& simulator, SimBusService& service,
+                                         SimScriptRunner& runner, QObject* parent)
+    : QObject(parent), m_simulator(simulator), m_runner(runner),
+      m_messages(std::make_unique<SimMessageModel>(simulator)),
+      m_roster(std::make_unique<SimRosterModel>(simulator, *m_messages)),
+      m_window(std::make_unique<SimChatWindow>(*m_roster, *m_messages))
+{
+    // The simulator may outlive the window.
+    simulator.chats().addListener([model = QPointer<SimMessageModel>(m_messages.get())](
+                                      SimMessageChange change, const SimChatMessage& message) {
+        if (model)
+            model->record(change, message);
+    });
+    connect(m_window.get(), &SimChatWindow::userTyped, this, &SimWindowController::userTyped);
+    connect(m_window.get(), &SimChatWindow::contactWrote, this, &SimWindowController::contactWrote);
+    connect(&runner, &SimScriptRunner::simulatorChanged, this,
+            &SimWindowController::simulatorChanged);
+
+    SimStatusLine* status = m_window->statusLine();
+    connect(&service, &SimBusService::commandReceived, status, &SimStatusLine::setLastCommand);
+    connect(&service, &SimBusService::clientAttached, status,
+            [this, status](const QString& client) {
+                status->setAttached(m_simulator.state().attachedApp, client);
+            });
+    connect(&service, &SimBusService::clientDetached, status, &SimStatusLine::setDetached);
+    simulatorChanged();
+}
+
+SimWindowController::~SimWindowController() = default;
+
+void SimWindowController::show()
+{
+    m_window->show();
+}
+
+QStringList SimWindowController::demoRoster()
+{
+    QFile file(u":/skype-sim/demo-roster.sim"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n');
+}
+
+// The window's typing as the directive a script would give; a group chat has no partner.
+void SimWindowController::perform(SimDirective::Kind kind, const QString& handle,
+                                  const QString& text)
+{
+    SimDirective directive;
+    directive.kind = kind;
+    directive.text = handle;
+    directive.body = text;
+    m_runner.perform(directive);
+}
+
+void SimWindowController::userTyped(const QString& conversation, const QString& text)
+{
+    using Kind = SimDirective::Kind;
+    perform(conversation.isEmpty() ? Kind::TypeGroup : Kind::Type, conversation, text);
+}
+
+void SimWindowController::contactWrote(const QString& conversation, const QString& author,
+                                       const QString& text)
+{
+    using Kind = SimDirective::Kind;
+    perform(conversation.isEmpty() ? Kind::ReceiveGroup : Kind::Receive, author, text);
+}
+
+void SimWindowController::simulatorChanged()
+{
+    m_roster->refresh();
+    const QString own = m_simulator.state().ownHandle;
+    m_window->setOwnHandle(own, !m_simulator.state().withoutAvatar.contains(own));
+}
+
+} // namespace verbalink::sim

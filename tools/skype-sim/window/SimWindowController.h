@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SimDirective.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+namespace verbalink::sim {
+
+class SimBusService;
+class SimChatWindow;
+class SimMessageModel;
+class SimRosterModel;
+class SimScriptRunner;
+class SkypeSimulator;
+
+// Puts the chat window over a running simulator: the window's typing becomes the same
+// directives a script gives, and the simulator's messages, users and bus traffic reach the
+// window's models and status line.
+class SimWindowController : public QObject {
+    Q_OBJECT
+
+public:
+    SimWindowController(SkypeSimulator& simulator, SimBusService& service, SimScriptRunner& runner,
+                        QObject* parent = nullptr);
+    ~SimWindowController() override;
+
+    void show();
+    SimChatWindow& window() { return *m_window; }
+    const SimMessageModel& messages() const { return *m_messages; }
+
+    // The directives of the demo roster (built in), for a window opened without a script.
+    static QStringList demoRoster();
+
+private:
+    void perform(SimDirective::Kind kind, const QString& handle, const QString& text);
+    void userTyped(const QString& conversation, const QString& text);
+    void contactWrote(const QString& conversation, const QString& author, const QString& text);
+    void simulatorChanged();
+
+    SkypeSimulator& m_simulator;
+    SimScriptRunner& m_runner;
+    std::unique_ptr<SimMessageModel> m_messages;
+    std::unique_ptr<SimRosterModel> m_roster;
+    std::unique_ptr<SimChatWindow> m_window;
+};
+
+} // namespace verbalink::sim
