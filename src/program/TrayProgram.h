@@ -13,7 +13,7 @@
 #include "translate/languages/LanguageSelection.h"
 #include "translate/net/ServiceConnections.h"
 #include "ui/DebugLogWindow.h"
-#include "ui/MenuIconMap.h"
+#include "ui/MenuImageResources.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenuView.h"
 #include "ui/WidgetMessageBox.h"
@@ -60,7 +60,7 @@ private:
     DebugLogWindow m_debugWindow;
     Settings m_settings;
     std::unique_ptr<MenuModel> m_menu;
-    MenuIconMap m_icons;
+    MenuImageResources m_icons;
     std::unique_ptr<TrayMenuView> m_menuView;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<TranslationSwitch> m_translation;
