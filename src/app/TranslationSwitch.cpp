@@ -2,6 +2,7 @@
 
 #include "app/SettingAccess.h"
 #include "app/Settings.h"
+#include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuModel.h"
 
 namespace verbalink {
@@ -23,6 +24,7 @@ bool TranslationSwitch::toggle()
     const bool enabled = !m_enabled.load();
     m_enabled.store(enabled);
     m_menu.setText(CommandId, enabled ? m_disableText : m_enableText);
+    MenuDecoration(m_menu).showTranslationState(enabled);
     const SettingDefinition* state = settingFor(&Settings::state);
     writeSetting(m_store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(state->name),
                  enabled ? QStringLiteral("1") : QStringLiteral("0"));

@@ -2,6 +2,7 @@
 
 #include "app/ServiceHostSettings.h"
 #include "app/SettingAccess.h"
+#include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
 #include "translate/net/ConnectionSettingsForm.h"
@@ -50,6 +51,7 @@ bool TrayProgram::start()
         return false;
     }
     m_menu = std::make_unique<MenuModel>(std::move(menuData.root));
+    MenuDecoration(*m_menu).applyFlags();
     m_menuView = std::make_unique<TrayMenuView>(*m_menu, m_icons);
     m_translation = std::make_unique<TranslationSwitch>(*m_menu, m_registry);
     m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_registry, *m_translation,
@@ -63,6 +65,7 @@ bool TrayProgram::start()
     });
 
     applyStartupSettings();
+    MenuDecoration(*m_menu).applyIcons(m_translation->isEnabled());
     connectShell();
     registerCommands();
     registerHotKeys();

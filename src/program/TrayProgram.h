@@ -17,7 +17,7 @@
 #include "translate/net/ServiceConnections.h"
 #include "ui/DebugLogWindow.h"
 #include "ui/DesktopShell.h"
-#include "ui/MenuIconMap.h"
+#include "ui/MenuImageResources.h"
 #include "ui/PointerFeedback.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenuView.h"
@@ -72,7 +72,7 @@ private:
     DebugLogWindow m_debugWindow;
     Settings m_settings;
     std::unique_ptr<MenuModel> m_menu;
-    MenuIconMap m_icons;
+    MenuImageResources m_icons;
     std::unique_ptr<TrayMenuView> m_menuView;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<TranslationSwitch> m_translation;

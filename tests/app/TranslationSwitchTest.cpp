@@ -25,6 +25,7 @@ protected:
     }
 
     QString label() const { return m_menu->find(TranslationSwitch::CommandId)->text(); }
+    QString image() const { return m_menu->find(TranslationSwitch::CommandId)->imageKey(); }
     std::optional<QString> storedState()
     {
         return m_store.readValue(RegistryRoot::CurrentUser, u"Software\\Verbalink"_s, u"State"_s);
@@ -43,16 +44,18 @@ TEST_F(TranslationSwitchTest, StartsEnabledWithoutWriting)
     EXPECT_EQ(m_store.writeCount(), 0);
 }
 
-TEST_F(TranslationSwitchTest, ToggleFlipsLabelStateAndSignal)
+TEST_F(TranslationSwitchTest, ToggleFlipsLabelIconStateAndSignal)
 {
     EXPECT_FALSE(m_switch->toggle());
     EXPECT_FALSE(m_switch->isEnabled());
     EXPECT_EQ(label(), u"Enable Translation");
+    EXPECT_EQ(image(), u"icon-on");
     EXPECT_EQ(storedState(), u"0"_s);
 
     EXPECT_TRUE(m_switch->toggle());
     EXPECT_TRUE(m_switch->isEnabled());
     EXPECT_EQ(label(), u"Disable Translation");
+    EXPECT_EQ(image(), u"icon-off");
     EXPECT_EQ(storedState(), u"1"_s);
 
     EXPECT_EQ(m_signals, (QList<bool>{false, true}));

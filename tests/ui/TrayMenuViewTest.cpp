@@ -1,5 +1,6 @@
 #include "ui/TrayMenuView.h"
 
+#include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "ui/MenuIconMap.h"
@@ -28,6 +29,7 @@ protected:
         auto result = MenuResource::readTrayMenu();
         ASSERT_TRUE(result.root) << result.error.toStdString();
         m_model = std::make_unique<MenuModel>(std::move(result.root));
+        MenuDecoration(*m_model).applyFlags();
         m_icons.insert(u"flag-us"_s, m_usFlag);
         m_icons.insert(u"icon-exit"_s, m_exitIcon);
         m_view = std::make_unique<TrayMenuView>(*m_model, m_icons);

@@ -22,4 +22,16 @@ const LanguageEntry* LanguageTable::byCode(QByteArrayView code) const
     return nullptr;
 }
 
+QByteArrayView pairSourceCode(QByteArrayView pair)
+{
+    const qsizetype cut = pair.indexOf('_');
+    return cut < 0 ? QByteArrayView() : pair.first(cut);
+}
+
+QByteArrayView pairTargetCode(QByteArrayView pair)
+{
+    const qsizetype cut = pair.indexOf('_');
+    return cut < 0 ? QByteArrayView() : pair.sliced(cut + 1);
+}
+
 } // namespace verbalink

@@ -37,4 +37,9 @@ private:
     QList<LanguageEntry> m_entries;
 };
 
+// The two languages of a Yahoo or SysTran pair code, "source_target"; empty for a code without
+// the underscore.
+QByteArrayView pairSourceCode(QByteArrayView pair);
+QByteArrayView pairTargetCode(QByteArrayView pair);
+
 } // namespace verbalink

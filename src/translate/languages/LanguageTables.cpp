@@ -243,9 +243,8 @@ LanguageTable serviceTable(std::span<const ServiceRow> rows, int ServiceRow::*id
 
 QString pairFlag(QByteArrayView pair)
 {
-    const QByteArrayView target = pair.sliced(pair.indexOf('_') + 1);
     for (const PairFlag& known : PairFlags) {
-        if (target == known.code)
+        if (pairTargetCode(pair) == known.code)
             return QStringView(known.flag).toString();
     }
     return {};
