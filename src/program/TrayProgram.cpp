@@ -2,6 +2,7 @@
 
 #include "app/ServiceHostSettings.h"
 #include "app/SettingAccess.h"
+#include "app/i18n/InterfaceLanguageTable.h"
 #include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
@@ -9,6 +10,7 @@
 #include "ui/ConnectionSettingsDialog.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -57,6 +59,11 @@ bool TrayProgram::start()
     m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_registry, *m_translation,
                                                               QStringLiteral(":/i18n"));
     connect(m_interfaceLanguage.get(), &InterfaceLanguage::applied, this, [this](int languageId) {
+        // Arabic, Hebrew, Urdu and Pashto read from the right: so does the menu.
+        const InterfaceLanguageEntry* language = interfaceLanguageById(languageId);
+        m_menuView->menu()->setLayoutDirection(
+            language ? QLocale(QString::fromLatin1(language->clientCode)).textDirection()
+                     : Qt::LeftToRight);
         const MenuItem* hearMusic = m_menu->find(33376);
         qCInfo(lcShell, "interface language %d (checked %d): \"%s\" \"%s\" \"%s\"", languageId,
                m_interfaceLanguage->currentId(), qUtf8Printable(m_menu->itemAt({0})->text()),
