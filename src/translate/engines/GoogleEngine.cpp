@@ -122,10 +122,18 @@ GoogleEngine::Answer GoogleEngine::extract(QStringView response)
 {
     Answer answer;
     QStringView rest = response;
+    // Each search goes on after the text just taken: a well-formed answer reads the same as
+    // resuming right after the marker would, but markers nested in a broken one can never make
+    // a sentence count twice (which grew the text quadratically).
     while (skipPast(rest, TransMarker)) {
-        answer.translation += upTo(rest, TransEnd);
-        if (skipPast(rest, TranslitMarker))
-            answer.transliteration += upTo(rest, TranslitEnd);
+        const QStringView sentence = upTo(rest, TransEnd);
+        answer.translation += sentence;
+        rest = rest.sliced(sentence.size());
+        if (skipPast(rest, TranslitMarker)) {
+            const QStringView transliteration = upTo(rest, TranslitEnd);
+            answer.transliteration += transliteration;
+            rest = rest.sliced(transliteration.size());
+        }
     }
     return answer;
 }
