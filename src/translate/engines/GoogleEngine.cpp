@@ -61,6 +61,8 @@ EngineResult GoogleEngine::translate(const EngineContext& context, const EngineC
 QString GoogleEngine::translateIncoming(const EngineContext& context, const QString& text,
                                         QByteArrayView target)
 {
+    if (!EngineWire::fits(text, EngineWire::TextCapacity))
+        return {};
     const QByteArray encoded = EngineWire::encodedText(text, EngineWire::TextCapacity);
     const QByteArray response = context.exchange.run(
         context.connection, request(context.host, encoded, "auto", target, context.proxyLine));
@@ -77,6 +79,8 @@ GoogleEngine::DetectedTranslation GoogleEngine::translateDetecting(const EngineC
                                                                    const QString& text,
                                                                    QByteArrayView target)
 {
+    if (!EngineWire::fits(text, EngineWire::DetectingTextCapacity))
+        return {};
     const QByteArray encoded = EngineWire::encodedText(text, EngineWire::DetectingTextCapacity);
     const QByteArray response = context.exchange.run(
         context.connection, detectingRequest(context.host, encoded, target, context.proxyLine));
