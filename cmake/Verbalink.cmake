@@ -31,3 +31,41 @@ function(verbalink_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${arg_ENVIRONMENT}")
 endfunction()
+
+# Sanitized build (scripts/test --sanitize): the first report ends the process with an error.
+if(VERBALINK_SANITIZE)
+  target_compile_options(verbalink_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(verbalink_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Fuzzing build (scripts/fuzz): every library carries libFuzzer's coverage and the sanitizers.
+if(VERBALINK_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VERBALINK_FUZZ needs clang: -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  target_compile_options(verbalink_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  target_link_options(verbalink_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# verbalink_fuzz_target(name DRIVER function HEADER header CORPUS folder SOURCES ... LIBS ...)
+# A libFuzzer executable (in <build>/fuzz) over `QString verbalink::fuzz::<function>(QByteArrayView)`,
+# which returns what broke; the same driver replays the corpus folder in the ordinary tests.
+# scripts/fuzz finds the corpus through <build>/fuzz/<name>.corpus.
+function(verbalink_fuzz_target name)
+  if(NOT VERBALINK_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(arg "" "DRIVER;HEADER;CORPUS" "SOURCES;LIBS" ${ARGN})
+  file(WRITE ${CMAKE_BINARY_DIR}/fuzz/${name}.corpus "${CMAKE_CURRENT_SOURCE_DIR}/${arg_CORPUS}")
+  set(FUZZ_DRIVER ${arg_DRIVER})
+  set(FUZZ_HEADER ${arg_HEADER})
+  set(entry ${CMAKE_CURRENT_BINARY_DIR}/${name}_entry.cpp)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/FuzzEntry.cpp.in ${entry} @ONLY)
+  add_executable(${name} ${entry} ${arg_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE verbalink_options ${arg_LIBS})
+endfunction()

@@ -59,19 +59,25 @@ SettingsFile::Load SettingsFile::load(SettingsDocument& doc) const
 SettingsDocument SettingsFile::read() const
 {
     SettingsDocument doc;
-    if (load(doc) != Load::Broken)
-        return doc;
-    if (m_access == Access::ReadOnly) {
+    Load loaded = load(doc);
+    if (loaded == Load::Broken && m_access == Access::ReadOnly) {
         qWarning("Verbalink: cannot read the settings file %s; it is ignored", qPrintable(m_path));
         return SettingsDocument();
     }
-    // Look again under the lock: a writer may have replaced the file meanwhile.
-    FileLock lock(m_path + u".lock");
-    doc = SettingsDocument();
-    if (load(doc) == Load::Broken) {
-        moveAside();
+    if (loaded == Load::Broken) {
+        // Look again under the lock: a writer may have replaced the file meanwhile.
+        FileLock lock(m_path + u".lock");
         doc = SettingsDocument();
+        loaded = load(doc);
+        if (loaded == Load::Broken) {
+            std::optional<SettingsDocument> restored;
+            if (setAside(restored) && restored && writeAtomically(*restored))
+                return *restored;
+            return SettingsDocument();
+        }
     }
+    if (loaded == Load::Ok)
+        remember(doc);
     return doc;
 }
 
@@ -85,14 +91,33 @@ bool SettingsFile::update(const std::function<bool(SettingsDocument&)>& change)
     if (!lock.held())
         return false;
     SettingsDocument doc;
-    if (load(doc) == Load::Broken) {
-        if (!moveAside())
+    const Load loaded = load(doc);
+    bool restoring = false;
+    if (loaded == Load::Broken) {
+        std::optional<SettingsDocument> restored;
+        if (!setAside(restored))
             return false;
-        doc = SettingsDocument();
+        restoring = restored.has_value();
+        doc = restored.value_or(SettingsDocument());
+    } else if (loaded == Load::Ok) {
+        remember(doc);
     }
-    if (!change(doc))
+    // A restored file is written even when the change itself needs no writing.
+    if (!change(doc) && !restoring)
         return true;
-    return writeAtomically(doc);
+    if (!writeAtomically(doc))
+        return false;
+    remember(doc);
+    return true;
+}
+
+bool SettingsFile::setAside(std::optional<SettingsDocument>& restored) const
+{
+    if (!moveAside())
+        return false;
+    std::lock_guard guard(m_mutex);
+    restored = m_lastGood;
+    return true;
 }
 
 bool SettingsFile::moveAside() const
@@ -106,11 +131,26 @@ bool SettingsFile::moveAside() const
                  qPrintable(m_path));
         return false;
     }
+    // Whatever it holds may include the proxy password: private like the file it was.
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     qWarning("Verbalink: the settings file %s could not be read; it was kept as %s and the "
-             "defaults are used",
+             "last values read are written in its place (the defaults when there are none)",
              qPrintable(m_path), qPrintable(target));
+    std::lock_guard guard(m_mutex);
     m_movedAside = target;
     return true;
+}
+
+QString SettingsFile::lastMovedAside() const
+{
+    std::lock_guard guard(m_mutex);
+    return m_movedAside;
+}
+
+void SettingsFile::remember(const SettingsDocument& doc) const
+{
+    std::lock_guard guard(m_mutex);
+    m_lastGood = doc;
 }
 
 bool SettingsFile::writeAtomically(const SettingsDocument& doc) const

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace verbalink;
@@ -90,6 +91,42 @@ TEST_F(SettingsFileTest, BrokenFileFoundByAWriterIsKeptAsideToo)
     ASSERT_TRUE(set(file, QStringLiteral("X"), QStringLiteral("1")));
     EXPECT_FALSE(file.lastMovedAside().isEmpty());
     EXPECT_TRUE(QFile::exists(file.lastMovedAside()));
+}
+
+TEST_F(SettingsFileTest, FileBrokenWhileInUseIsKeptAsideAndItsValuesWrittenBack)
+{
+    // Whatever touches the file next, a read, a change, or a write of a value it already
+    // had, puts the values this object knew back in place.
+    const std::function<void(SettingsFile&)> nextAccesses[] = {
+        [](SettingsFile& file) { file.read(); },
+        [](SettingsFile& file) { set(file, QStringLiteral("State"), QStringLiteral("0")); },
+        [](SettingsFile& file) { set(file, QStringLiteral("ProxyPort"), QStringLiteral("3128")); },
+    };
+    const QByteArray garbage("\xff\xfe garbage [ without = sense\n");
+    for (const auto& access : nextAccesses) {
+        QFile::remove(path());
+        SettingsFile file(path());
+        ASSERT_TRUE(set(file, QStringLiteral("ProxyAddress"), QStringLiteral("proxy.example")));
+        ASSERT_TRUE(set(file, QStringLiteral("ProxyPort"), QStringLiteral("3128")));
+        {
+            QFile broken(path());
+            ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            broken.write(garbage);
+            broken.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        }
+        access(file);
+
+        QFile kept(file.lastMovedAside());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), garbage);
+        EXPECT_EQ(kept.permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+        // A second object reads the file from disk: the values are there again.
+        const SettingsDocument onDisk = SettingsFile(path()).read();
+        EXPECT_EQ(onDisk.value(Key, QStringLiteral("ProxyAddress")),
+                  QStringLiteral("proxy.example"));
+        EXPECT_EQ(onDisk.value(Key, QStringLiteral("ProxyPort")), QStringLiteral("3128"));
+        QFile::remove(file.lastMovedAside());
+    }
 }
 
 TEST_F(SettingsFileTest, ConcurrentWritersFromTwoProcessesAndAThreadAllSurvive)

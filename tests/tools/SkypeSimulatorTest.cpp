@@ -101,6 +101,20 @@ TEST(SkypeSimulatorTest, PingIsAnsweredUnlessSilenced)
     EXPECT_EQ(replyTo(simulator, u"PING"_s), u"PONG"_s);
 }
 
+TEST(SkypeSimulatorTest, EveryCommandFailsWhileErrorsAreOn)
+{
+    SkypeSimulator simulator;
+    ASSERT_TRUE(simulator.apply(parsed(u"errors on"_s)));
+    for (const QString& command :
+         {u"NAME Verbalink"_s, u"PING"_s, u"GET CHATMESSAGE 1 BODY"_s, u"FOO"_s}) {
+        const SimResponse response = simulator.handle(command);
+        EXPECT_EQ(response.reply, u"ERROR 9 Command failed"_s) << qPrintable(command);
+        EXPECT_FALSE(response.attachesCaller);
+    }
+    ASSERT_TRUE(simulator.apply(parsed(u"errors off"_s)));
+    EXPECT_EQ(replyTo(simulator, u"PING"_s), u"PONG"_s);
+}
+
 TEST(SkypeSimulatorTest, UnknownCommandsGetAnErrorLine)
 {
     SkypeSimulator simulator;

@@ -64,12 +64,12 @@ ParsedDirective notify(const QString& rest)
     return success(directive);
 }
 
-ParsedDirective silentPing(const QString& rest)
+ParsedDirective onOrOff(Kind kind, const QString& word, const QString& rest)
 {
     if (rest != u"on" && rest != u"off")
-        return failure(u"silent-ping needs on or off"_s);
+        return failure(word + u" needs on or off"_s);
     SimDirective directive;
-    directive.kind = Kind::SilentPing;
+    directive.kind = kind;
     directive.on = rest == u"on";
     return success(directive);
 }
@@ -181,7 +181,9 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
     if (word == u"sleep")
         return withDelay(Kind::Sleep, word, rest);
     if (word == u"silent-ping")
-        return silentPing(rest);
+        return onOrOff(Kind::SilentPing, word, rest);
+    if (word == u"errors")
+        return onOrOff(Kind::Errors, word, rest);
     if (word == u"handle")
         return ownHandle(rest);
     if (word == u"language")

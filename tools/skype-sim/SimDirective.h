@@ -14,6 +14,7 @@ struct SimDirective {
         Offline,
         Pending,      // ms: delay of the NAME answer (0 answers at once)
         SilentPing,   // on
+        Errors,       // on: every command is answered with an error
         Handle,       // text: own handle
         Language,     // text: UI language code
         User,         // text: handle, language: code (empty: unknown), fullName

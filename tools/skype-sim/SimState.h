@@ -24,6 +24,8 @@ struct SimState {
     NameAnswer nameAnswer = NameAnswer::Accept;
     int namePendingMs = 0;
     bool silentPing = false;
+    // Every command is answered with an error line, as a client in trouble would.
+    bool failCommands = false;
     QList<SimUser> users;
     // Handles whose picture the client cannot provide.
     QStringList withoutAvatar;

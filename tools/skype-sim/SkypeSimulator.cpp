@@ -16,6 +16,8 @@ SkypeSimulator::SkypeSimulator(SimState state, qsizetype messageCapacity)
 
 SimResponse SkypeSimulator::handle(const QString& command)
 {
+    if (m_state.failCommands)
+        return answer(u"ERROR 9 Command failed"_s);
     const std::optional<SimCommandTable::Match> match = m_commands.find(command);
     if (!match)
         return answer(u"ERROR 2 Unknown command"_s);
@@ -114,6 +116,9 @@ std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive)
         return QStringList();
     case Kind::SilentPing:
         m_state.silentPing = directive.on;
+        return QStringList();
+    case Kind::Errors:
+        m_state.failCommands = directive.on;
         return QStringList();
     case Kind::Handle:
         m_state.ownHandle = directive.text;

@@ -3,6 +3,7 @@
 #include "translate/engines/BabylonEngine.h"
 #include "translate/engines/BingEngine.h"
 #include "translate/engines/EngineContext.h"
+#include "translate/engines/EngineWire.h"
 #include "translate/engines/GoogleEngine.h"
 #include "translate/engines/PromtEngine.h"
 #include "translate/engines/SysTranEngine.h"
@@ -23,6 +24,9 @@ EngineDispatcher::EngineDispatcher(ServiceConnections& connections, ServiceHosts
 EngineResult EngineDispatcher::translate(TranslatorId translator, const EngineCall& call,
                                          const EngineLanguages& languages)
 {
+    // Too long for any request: the message stays as typed.
+    if (!EngineWire::fits(call.text, EngineWire::TextCapacity))
+        return EngineResult::failed();
     const QByteArray proxyLine = m_connections.proxyAuthorizationLine();
     auto context = [&](Service service, const QByteArray& host) {
         return EngineContext{m_connections.connection(service), m_exchange, host, proxyLine};

@@ -5,6 +5,11 @@
 
 namespace verbalink::EngineWire {
 
+bool fits(QStringView text, qsizetype capacity)
+{
+    return utf16ToUtf8(text, capacity).has_value();
+}
+
 QByteArray utf8Text(QStringView text, qsizetype capacity)
 {
     return utf16ToUtf8(text, capacity).value_or(QByteArray());

@@ -18,6 +18,9 @@ inline constexpr qsizetype TextCapacity = 100000;
 // The language-detecting request's smaller room.
 inline constexpr qsizetype DetectingTextCapacity = 10000;
 
+// Whether the text in UTF-8 fits the capacity. A text that does not is never sent: an empty
+// request would come back with the translation of nothing.
+bool fits(QStringView text, qsizetype capacity);
 // The text in UTF-8, or empty when it does not fit the capacity.
 QByteArray utf8Text(QStringView text, qsizetype capacity);
 // The text in UTF-8, URL-encoded; empty when it does not fit.

@@ -61,6 +61,8 @@ EngineResult GoogleEngine::translate(const EngineContext& context, const EngineC
 QString GoogleEngine::translateIncoming(const EngineContext& context, const QString& text,
                                         QByteArrayView target)
 {
+    if (!EngineWire::fits(text, EngineWire::TextCapacity))
+        return {};
     const QByteArray encoded = EngineWire::encodedText(text, EngineWire::TextCapacity);
     const QByteArray response = context.exchange.run(
         context.connection, request(context.host, encoded, "auto", target, context.proxyLine));
@@ -77,6 +79,8 @@ GoogleEngine::DetectedTranslation GoogleEngine::translateDetecting(const EngineC
                                                                    const QString& text,
                                                                    QByteArrayView target)
 {
+    if (!EngineWire::fits(text, EngineWire::DetectingTextCapacity))
+        return {};
     const QByteArray encoded = EngineWire::encodedText(text, EngineWire::DetectingTextCapacity);
     const QByteArray response = context.exchange.run(
         context.connection, detectingRequest(context.host, encoded, target, context.proxyLine));
@@ -122,10 +126,18 @@ GoogleEngine::Answer GoogleEngine::extract(QStringView response)
 {
     Answer answer;
     QStringView rest = response;
+    // Each search goes on after the text just taken: a well-formed answer reads the same as
+    // resuming right after the marker would, but markers nested in a broken one can never make
+    // a sentence count twice (which grew the text quadratically).
     while (skipPast(rest, TransMarker)) {
-        answer.translation += upTo(rest, TransEnd);
-        if (skipPast(rest, TranslitMarker))
-            answer.transliteration += upTo(rest, TranslitEnd);
+        const QStringView sentence = upTo(rest, TransEnd);
+        answer.translation += sentence;
+        rest = rest.sliced(sentence.size());
+        if (skipPast(rest, TranslitMarker)) {
+            const QStringView transliteration = upTo(rest, TranslitEnd);
+            answer.transliteration += transliteration;
+            rest = rest.sliced(transliteration.size());
+        }
     }
     return answer;
 }

@@ -2,12 +2,8 @@
 
 #include "platform/MessageBoxPort.h"
 #include "translate/net/HostResolution.h"
-#include "translate/net/ProxyHandshake.h"
 #include "translate/net/TcpSocket.h"
 #include "translate/text/UtfConversion.h"
-
-#include <algorithm>
-#include <climits>
 
 namespace verbalink {
 
@@ -38,17 +34,17 @@ bool HttpConnection::setHost(QByteArrayView host)
     {
         std::lock_guard lock(m_configMutex);
         generation = ++m_config.generation;
-        m_config.hostName = target.name;
-        m_config.port = target.port;
-        m_config.hostAddress = 0;
-        proxyInUse = m_config.proxyInUse;
+        m_config.route.hostName = target.name;
+        m_config.route.port = target.port;
+        m_config.route.hostAddress = 0;
+        proxyInUse = m_config.route.proxyInUse;
     }
     quint32 address = resolveIpv4(target.name);
     if (address == 0 && proxyInUse)
         address = ProxyResolvesName;
     std::lock_guard lock(m_configMutex);
     if (m_config.generation == generation)
-        m_config.hostAddress = address;
+        m_config.route.hostAddress = address;
     return address != 0;
 }
 
@@ -56,36 +52,36 @@ void HttpConnection::applyProxy(const ProxySettings& settings)
 {
     std::lock_guard lock(m_configMutex);
     ++m_config.generation;
-    m_config.proxyInUse = true;
+    m_config.route.proxyInUse = true;
     m_config.proxyHost = fieldText(settings.address);
     m_config.proxyPort = portOf(settings.port);
-    m_config.proxyType = proxyTypeOf(settings.type);
-    m_config.proxyUserName = fieldText(settings.userName);
-    m_config.proxyPassword = fieldText(settings.password);
+    m_config.route.proxyType = proxyTypeOf(settings.type);
+    m_config.route.proxyUserName = fieldText(settings.userName);
+    m_config.route.proxyPassword = fieldText(settings.password);
     m_config.proxyAddress = 0;
-    m_config.hostAddress = 0;
+    m_config.route.hostAddress = 0;
 }
 
 void HttpConnection::disableProxy()
 {
     std::lock_guard lock(m_configMutex);
     ++m_config.generation;
-    m_config.proxyInUse = false;
+    m_config.route.proxyInUse = false;
     // A placeholder address means nothing without the proxy: resolve the host again.
-    if (m_config.hostAddress == ProxyResolvesName)
-        m_config.hostAddress = 0;
+    if (m_config.route.hostAddress == ProxyResolvesName)
+        m_config.route.hostAddress = 0;
 }
 
 void HttpConnection::setTimeoutValue(int value)
 {
     std::lock_guard lock(m_configMutex);
-    m_config.timeoutValue = value;
+    m_config.route.timeoutValue = value;
 }
 
 void HttpConnection::setSingleRead(bool singleRead)
 {
     std::lock_guard lock(m_configMutex);
-    m_config.singleRead = singleRead;
+    m_config.route.singleRead = singleRead;
 }
 
 int HttpConnection::exchange(QByteArrayView request, QByteArray& response, qsizetype capacity)
@@ -97,21 +93,16 @@ int HttpConnection::exchange(QByteArrayView request, QByteArray& response, qsize
     keepResolved(config);
     if (!connected)
         return -1;
-    if (config.proxyInUse) {
-        bool open = false;
-        const int result = handshake(config, socket, &open);
-        if (!open)
-            return result;
+    const ExchangeDialogue::Outcome outcome =
+        ExchangeDialogue::run(socket, config.route, request, response, capacity);
+    if (outcome.proxyRefused) {
+        showProxyErrorOnce(config.route.proxyType == ProxySettings::Socks4
+                               ? QStringLiteral("Can't establish proxy connection (SOCKS4)!\n"
+                                                "Please, check your proxy settings!")
+                               : QStringLiteral("Can't establish proxy connection (SOCKS5)!\n"
+                                                "Please, check your proxy settings!"));
     }
-    if (!socket.send(request))
-        return -1;
-    const bool singleRead =
-        config.proxyInUse && config.proxyType != ProxySettings::Http ? true : config.singleRead;
-    capacity = std::clamp<qsizetype>(capacity, 0, INT_MAX - 1);
-    response.resize(capacity);
-    const int count = socket.receive(response.data(), capacity, singleRead, config.timeoutValue);
-    response.resize(qMax(count, 0));
-    return count;
+    return outcome.count;
 }
 
 HttpConnection::Config HttpConnection::snapshot() const
@@ -125,21 +116,21 @@ void HttpConnection::keepResolved(const Config& used)
     std::lock_guard lock(m_configMutex);
     if (m_config.generation != used.generation)
         return;
-    m_config.hostAddress = used.hostAddress;
+    m_config.route.hostAddress = used.route.hostAddress;
     m_config.proxyAddress = used.proxyAddress;
 }
 
 bool HttpConnection::connect(Config& config, TcpSocket& socket)
 {
-    if (config.hostAddress == 0) {
-        config.hostAddress = resolveIpv4(config.hostName);
-        if (config.hostAddress == 0 && config.proxyInUse)
-            config.hostAddress = ProxyResolvesName;
-        if (config.hostAddress == 0)
+    if (config.route.hostAddress == 0) {
+        config.route.hostAddress = resolveIpv4(config.route.hostName);
+        if (config.route.hostAddress == 0 && config.route.proxyInUse)
+            config.route.hostAddress = ProxyResolvesName;
+        if (config.route.hostAddress == 0)
             return false;
     }
-    if (!config.proxyInUse)
-        return socket.connectTo(config.hostAddress, config.port);
+    if (!config.route.proxyInUse)
+        return socket.connectTo(config.route.hostAddress, config.route.port);
     if (config.proxyAddress == 0) {
         config.proxyAddress = resolveIpv4(config.proxyHost);
         if (config.proxyAddress == 0)
@@ -152,33 +143,6 @@ bool HttpConnection::connect(Config& config, TcpSocket& socket)
     return false;
 }
 
-int HttpConnection::handshake(const Config& config, TcpSocket& socket, bool* open)
-{
-    ProxyHandshake::Result result;
-    QString refusal;
-    switch (config.proxyType) {
-    case ProxySettings::Http:
-        *open = true;
-        return 0;
-    case ProxySettings::Socks5:
-        result = ProxyHandshake::socks5(socket, config.hostName, config.port, config.proxyUserName,
-                                        config.proxyPassword, config.timeoutValue);
-        refusal = QStringLiteral(
-            "Can't establish proxy connection (SOCKS5)!\nPlease, check your proxy settings!");
-        break;
-    case ProxySettings::Socks4:
-        result = ProxyHandshake::socks4(socket, config.hostAddress, config.port,
-                                        config.proxyUserName, config.timeoutValue);
-        refusal = QStringLiteral(
-            "Can't establish proxy connection (SOCKS4)!\nPlease, check your proxy settings!");
-        break;
-    }
-    *open = result.outcome == ProxyHandshake::Outcome::Open;
-    if (result.outcome == ProxyHandshake::Outcome::Refused)
-        showProxyErrorOnce(refusal);
-    return result.count;
-}
-
 void HttpConnection::showProxyErrorOnce(const QString& text)
 {
     if (!m_proxyErrorShown.exchange(true))
@@ -187,32 +151,32 @@ void HttpConnection::showProxyErrorOnce(const QString& text)
 
 QByteArray HttpConnection::hostName() const
 {
-    return snapshot().hostName;
+    return snapshot().route.hostName;
 }
 
 quint16 HttpConnection::port() const
 {
-    return snapshot().port;
+    return snapshot().route.port;
 }
 
 int HttpConnection::timeoutValue() const
 {
-    return snapshot().timeoutValue;
+    return snapshot().route.timeoutValue;
 }
 
 bool HttpConnection::singleRead() const
 {
-    return snapshot().singleRead;
+    return snapshot().route.singleRead;
 }
 
 bool HttpConnection::proxyInUse() const
 {
-    return snapshot().proxyInUse;
+    return snapshot().route.proxyInUse;
 }
 
 quint32 HttpConnection::hostAddress() const
 {
-    return snapshot().hostAddress;
+    return snapshot().route.hostAddress;
 }
 
 } // namespace verbalink

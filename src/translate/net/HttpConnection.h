@@ -1,5 +1,6 @@
 #pragma once
 
+#include "translate/net/ExchangeDialogue.h"
 #include "translate/net/ProxySettings.h"
 
 #include <QByteArray>
@@ -67,24 +68,16 @@ public:
 private:
     struct Config {
         quint64 generation = 0;
-        QByteArray hostName;
-        quint16 port = 80;
-        quint32 hostAddress = 0;
-        int timeoutValue = 100;
-        bool singleRead = false;
-        bool proxyInUse = false;
+        // Host name, port and address, proxy type and credentials, the read budget and mode.
+        ExchangeDialogue::Route route;
         QByteArray proxyHost;
         quint16 proxyPort = 0;
-        ProxySettings::Type proxyType = ProxySettings::Http;
         quint32 proxyAddress = 0;
-        QByteArray proxyUserName;
-        QByteArray proxyPassword;
     };
 
     Config snapshot() const;
     void keepResolved(const Config& used);
     bool connect(Config& config, TcpSocket& socket);
-    int handshake(const Config& config, TcpSocket& socket, bool* open);
     void showProxyErrorOnce(const QString& text);
 
     MessageBoxPort& m_messageBox;

@@ -1,6 +1,7 @@
 #include "translate/net/ProxyHandshake.h"
 
-#include "translate/net/TcpSocket.h"
+#include "translate/net/ByteStream.h"
+#include "translate/net/ResponseReceive.h"
 
 namespace verbalink {
 
@@ -8,10 +9,10 @@ namespace {
 
 constexpr qsizetype ReplyCapacity = 257;
 
-QByteArray readReply(TcpSocket& socket, int timeoutValue, int* count)
+QByteArray readReply(ByteStream& stream, int timeoutValue, int* count)
 {
     QByteArray reply(ReplyCapacity, '\0');
-    *count = socket.receive(reply.data(), ReplyCapacity, true, timeoutValue);
+    *count = receiveResponse(stream, reply.data(), ReplyCapacity, true, timeoutValue);
     reply.resize(qMax(*count, 0));
     return reply;
 }
@@ -30,20 +31,20 @@ void appendPort(QByteArray& bytes, quint16 port)
 
 } // namespace
 
-ProxyHandshake::Result ProxyHandshake::socks5(TcpSocket& socket, const QByteArray& hostName,
+ProxyHandshake::Result ProxyHandshake::socks5(ByteStream& stream, const QByteArray& hostName,
                                               quint16 port, const QByteArray& userName,
                                               const QByteArray& password, int timeoutValue)
 {
     int count = 0;
-    socket.send(QByteArrayView("\x05\x02\x00\x02", 4));
-    QByteArray reply = readReply(socket, timeoutValue, &count);
+    stream.send(QByteArrayView("\x05\x02\x00\x02", 4));
+    QByteArray reply = readReply(stream, timeoutValue, &count);
     if (count <= 0) {
-        socket.close();
+        stream.close();
         return {Outcome::NoAnswer, count};
     }
     const uchar method = secondByte(reply);
     if (method == 0xFF) {
-        socket.close();
+        stream.close();
         return {Outcome::NoAnswer, 0};
     }
     if (method == 0x02) {
@@ -52,23 +53,23 @@ ProxyHandshake::Result ProxyHandshake::socks5(TcpSocket& socket, const QByteArra
         QByteArray login;
         login.append('\x01').append(char(user.size())).append(user);
         login.append(char(secret.size())).append(secret);
-        socket.send(login);
-        readReply(socket, timeoutValue, &count); // the verdict comes with the connect reply
+        stream.send(login);
+        readReply(stream, timeoutValue, &count); // the verdict comes with the connect reply
     }
     const QByteArray name = hostName.left(255);
     QByteArray request("\x05\x01\x00\x03", 4);
     request.append(char(name.size())).append(name);
     appendPort(request, port);
-    socket.send(request);
-    reply = readReply(socket, timeoutValue, &count);
+    stream.send(request);
+    reply = readReply(stream, timeoutValue, &count);
     if (reply.size() < 2 || reply[1] != 0) {
-        socket.close();
+        stream.close();
         return {Outcome::Refused, 0};
     }
     return {Outcome::Open, 0};
 }
 
-ProxyHandshake::Result ProxyHandshake::socks4(TcpSocket& socket, quint32 hostAddress, quint16 port,
+ProxyHandshake::Result ProxyHandshake::socks4(ByteStream& stream, quint32 hostAddress, quint16 port,
                                               const QByteArray& userName, int timeoutValue)
 {
     QByteArray request("\x04\x01", 2);
@@ -79,11 +80,11 @@ ProxyHandshake::Result ProxyHandshake::socks4(TcpSocket& socket, quint32 hostAdd
     request.append(
         userName.left(userName.indexOf('\0') < 0 ? userName.size() : userName.indexOf('\0')));
     request.append('\0');
-    socket.send(request);
+    stream.send(request);
     int count = 0;
-    const QByteArray reply = readReply(socket, timeoutValue, &count);
+    const QByteArray reply = readReply(stream, timeoutValue, &count);
     if (reply.size() < 2 || uchar(reply[1]) != 0x5A) {
-        socket.close();
+        stream.close();
         return {Outcome::Refused, 0};
     }
     return {Outcome::Open, 0};

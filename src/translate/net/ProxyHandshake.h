@@ -4,7 +4,7 @@
 
 namespace verbalink {
 
-class TcpSocket;
+class ByteStream;
 
 // The SOCKS5 and SOCKS4 dialogues that open a tunnel to the target through a connected proxy.
 // Replies are read in single-read mode, at most 257 bytes each.
@@ -21,10 +21,10 @@ struct ProxyHandshake {
 
     // Offers methods 00 and 02, logs in with user name and password when 02 is chosen, then
     // asks for the target by name (cut to 255 bytes) and port.
-    static Result socks5(TcpSocket& socket, const QByteArray& hostName, quint16 port,
+    static Result socks5(ByteStream& stream, const QByteArray& hostName, quint16 port,
                          const QByteArray& userName, const QByteArray& password, int timeoutValue);
     // Asks for the target by address (host byte order) and port; the user name is the user id.
-    static Result socks4(TcpSocket& socket, quint32 hostAddress, quint16 port,
+    static Result socks4(ByteStream& stream, quint32 hostAddress, quint16 port,
                          const QByteArray& userName, int timeoutValue);
 };
 

@@ -9,15 +9,6 @@
 
 namespace verbalink {
 
-namespace {
-
-// The quiet spell that one unit of the receive budget stands for, and the extra grace a
-// single-read response gets before it counts as complete.
-constexpr int QuietSpellMs = 20;
-constexpr int SingleReadGraceMs = 50;
-
-} // namespace
-
 TcpSocket::~TcpSocket()
 {
     close();
@@ -64,8 +55,10 @@ bool TcpSocket::send(QByteArrayView bytes)
     return true;
 }
 
-int TcpSocket::waitReadable(int waitMs) const
+int TcpSocket::waitReadable(int waitMs)
 {
+    if (!isOpen())
+        return -1;
     pollfd entry{m_fd, POLLIN, 0};
     int result = 0;
     do {
@@ -76,43 +69,15 @@ int TcpSocket::waitReadable(int waitMs) const
     return result > 0 && (entry.revents & (POLLIN | POLLHUP | POLLERR)) ? 1 : 0;
 }
 
-int TcpSocket::receive(char* buffer, qsizetype capacity, bool singleRead, int timeoutValue)
+qsizetype TcpSocket::read(char* buffer, qsizetype size)
 {
     if (!isOpen())
-        return 0;
-    qsizetype received = 0;
-    while (received < capacity) {
-        // The wait sleeps in poll() rather than beside it, so data that arrives ends the quiet
-        // spell at once; each full spell of silence costs one unit of the budget.
-        int budget = timeoutValue / 10;
-        int state = waitReadable(0);
-        while (state == 0) {
-            state = waitReadable(QuietSpellMs);
-            if (state != 0)
-                break;
-            if (--budget <= 0)
-                break;
-            if (singleRead && received > 0) {
-                state = waitReadable(SingleReadGraceMs);
-                break;
-            }
-        }
-        if (budget <= 0 || state < 0 || (singleRead && received > 0 && state == 0))
-            break;
-        const ssize_t n = ::recv(m_fd, buffer + received, size_t(capacity - received), 0);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            close();
-            if (received == 0)
-                return -1;
-            break;
-        }
-        if (n == 0)
-            break;
-        received += n;
-    }
-    return int(received);
+        return -1;
+    ssize_t n = 0;
+    do {
+        n = ::recv(m_fd, buffer, size_t(size), 0);
+    } while (n < 0 && errno == EINTR);
+    return n;
 }
 
 void TcpSocket::close()

@@ -272,6 +272,31 @@ TEST_F(EngineService, NumbersOutsideOneToSixSelectGoogle)
         EXPECT_EQ(request.route, Route::Google);
 }
 
+TEST_F(EngineService, TextTooLongForARequestFailsWithoutOne)
+{
+    // 99999 bytes and the terminator fit; one more byte does not.
+    const QString longest(EngineWire::TextCapacity - 1, u'a');
+    const QString tooLong = longest + u'a';
+    EngineDispatcher engines(m_connections, hosts(), m_clock, nullptr, nullptr);
+    for (int id = 1; id <= 6; ++id) {
+        const EngineResult result = engines.translate(translatorFromNumber(id), {tooLong, 7, {}},
+                                                      choose("en", "de_en", u"de"_s));
+        EXPECT_EQ(result.outcome, EngineResult::Outcome::Failed) << id;
+    }
+    HttpConnection own(m_boxes);
+    own.setHost(m_service.hostPort());
+    const EngineExchange exchange(m_clock);
+    const EngineContext context{own, exchange, TranslateHost, {}};
+    EXPECT_TRUE(GoogleEngine::translateIncoming(context, tooLong, "fr").isEmpty());
+    const QString detectingTooLong(EngineWire::DetectingTextCapacity, u'a');
+    EXPECT_TRUE(GoogleEngine::translateDetecting(context, detectingTooLong, "fr").text.isEmpty());
+    EXPECT_TRUE(m_service.requests().isEmpty());
+
+    EXPECT_EQ(engines.translate(TranslatorId::Google, {longest, 7, {}}, choose("en", "de", u"de"_s))
+                  .outcome,
+              EngineResult::Outcome::Translated);
+}
+
 TEST_F(EngineService, IncomingAndDetectingVariantsOnTheirOwnConnections)
 {
     HttpConnection own(m_boxes);

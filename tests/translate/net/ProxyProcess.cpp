@@ -60,8 +60,23 @@ bool ProxyProcess::writeConfig(const QString& name, const QByteArray& text)
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
+void ProxyProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
+bool ProxyProcess::restart()
+{
+    m_failure.clear();
+    start(m_program, m_arguments);
+    return m_failure.isEmpty();
+}
+
 void ProxyProcess::start(const QString& program, const QStringList& arguments)
 {
+    m_program = program;
+    m_arguments = arguments;
     const QString path = findProgram(program);
     if (path.isEmpty()) {
         m_failure = program + QStringLiteral(" is not installed (scripts/setup installs it)");

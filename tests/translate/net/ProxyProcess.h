@@ -21,6 +21,12 @@ public:
     // tinyproxy as an HTTP proxy.
     static std::unique_ptr<ProxyProcess> tinyproxy();
 
+    // Ends the proxy at once with SIGKILL, as a crash would, and waits until it is gone.
+    void kill();
+    // Starts it again, on the same port with the same configuration; false when it does not
+    // come up (see failure()).
+    bool restart();
+
     // Empty when the proxy runs; otherwise why it could not be started (for GTEST_SKIP).
     QString failure() const { return m_failure; }
     quint16 port() const { return m_port; }
@@ -35,6 +41,8 @@ private:
 
     QTemporaryDir m_dir;
     QProcess m_process;
+    QString m_program;
+    QStringList m_arguments;
     quint16 m_port = 0;
     QString m_failure;
 };

@@ -3,7 +3,9 @@
 #include "ScriptedServer.h"
 #include "translate/net/HttpConnection.h"
 
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace verbalink {
 namespace {
@@ -118,6 +120,52 @@ TEST_F(RealProxyTest, HttpThroughTinyproxy)
     EXPECT_TRUE(response.startsWith("HTTP/1.0 200 OK"));
     EXPECT_TRUE(response.endsWith("\r\n\r\nhello"));
     EXPECT_EQ(server.connectionCount(), 1);
+}
+
+TEST(ProxyFault, AProxyKilledMidExchangeEndsItAndItsRestartServesTheNext)
+{
+    struct Case {
+        std::unique_ptr<ProxyProcess> (*start)();
+        ProxySettings::Type type;
+    };
+    const Case cases[] = {
+        {[] { return ProxyProcess::microsocks(QStringLiteral("u"), QStringLiteral("p")); },
+         ProxySettings::Socks5},
+        {&ProxyProcess::tinyproxy, ProxySettings::Http},
+    };
+    for (const Case& c : cases) {
+        const auto proxy = c.start();
+        START_OR_SKIP(proxy);
+        // The server takes the request and holds its answer until released.
+        ScriptedServer server({ScriptedServer::readRequest(), ScriptedServer::waitRelease(),
+                               ScriptedServer::write(Answer)});
+        FakeMessageBox boxes;
+        HttpConnection connection(boxes);
+        connection.setTimeoutValue(5000);
+        connection.applyProxy(proxyAt(proxy->port(), c.type, "u", "p"));
+        connection.setHost(server.hostPort());
+        const QByteArray request = "GET http://" + server.hostPort() + "/t HTTP/1.0\r\n\r\n";
+
+        QByteArray response;
+        auto exchange = std::async(std::launch::async,
+                                   [&] { return connection.exchange(request, response, 100000); });
+        for (int i = 0; i < 500 && !server.waiting(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_TRUE(server.waiting()) << qPrintable(proxy->log());
+        proxy->kill();
+        // The exchange ends when the proxy's end of the connection goes, not after its budget.
+        ASSERT_EQ(exchange.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+        EXPECT_LE(exchange.get(), 0);
+        EXPECT_TRUE(response.isEmpty());
+        server.release();
+
+        ASSERT_TRUE(proxy->restart()) << qPrintable(proxy->failure());
+        // An HTTP proxy may add headers of its own; the body comes through unchanged.
+        EXPECT_GT(connection.exchange(request, response, 100000), 0) << qPrintable(proxy->log());
+        EXPECT_TRUE(response.endsWith("\r\n\r\nhello"));
+        // A proxy that went away mid-exchange refused nothing: no box.
+        EXPECT_TRUE(boxes.boxes().isEmpty());
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "FuzzReplay.h"
 #include "fuzz/CodecsFuzzDriver.h"
 
 #include <QByteArray>
@@ -60,4 +61,9 @@ TEST(CodecsFuzz, DriverHoldsOnPseudoRandomInputs)
         ASSERT_TRUE(failure.isEmpty())
             << failure.toStdString() << " on " << input.toHex().toStdString();
     }
+}
+
+TEST(CodecsFuzz, DriverHoldsOnTheCorpus)
+{
+    test::expectDriverHolds(&fuzz::driveCodecs, QStringLiteral(CODECS_CORPUS), 1000);
 }
