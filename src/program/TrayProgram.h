@@ -10,6 +10,7 @@
 #include "app/menu/MenuModel.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
+#include "program/LoggedFeedback.h"
 #include "program/MessagePipeline.h"
 #include "skype/SkypeConnection.h"
 #include "skype/dbus/DBusSkypeTransport.h"
@@ -83,7 +84,8 @@ private:
     CommandTable m_commands;
     DesktopShell m_shell;
     X11HotKeys m_hotKeyPort;
-    PointerFeedback m_feedback;
+    PointerFeedback m_pointerFeedback;
+    LoggedFeedback m_feedback{m_pointerFeedback};
     std::unique_ptr<HotKeys> m_hotKeys;
 };
 

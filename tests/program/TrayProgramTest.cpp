@@ -174,6 +174,9 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
     m_sim->directive(QStringLiteral("user bob de Bob Builder"));
     auto program = launch();
     ASSERT_TRUE(logShows(QStringLiteral("hot keys: 21 grabbed"))) << qPrintable(log());
+    ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F2"))); // F3 is held, F2 still works
+    EXPECT_TRUE(logShows(QStringLiteral("feedback: Hide Original Messages: Enable")))
+        << qPrintable(log());
     ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(u"GET UI_LANGUAGE"); }));
 
     // Ctrl+Shift+F1 with Caps Lock on turns translation off: stored, and typing stays as typed.
@@ -197,6 +200,12 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
     EXPECT_FALSE(logShows(QStringLiteral("translation off"), 1500));
     ASSERT_TRUE(display.press(QStringLiteral("alt+F1")));
     EXPECT_TRUE(logShows(QStringLiteral("translation off"))) << qPrintable(log());
+    // Before the first of the eleven voices is the last; after the last, the first again.
+    ASSERT_TRUE(display.press(QStringLiteral("alt+F11")));
+    EXPECT_TRUE(logShows(QStringLiteral("feedback: Voice type: Pitch (baby)")))
+        << qPrintable(log());
+    ASSERT_TRUE(display.press(QStringLiteral("alt+F12")));
+    EXPECT_TRUE(logShows(QStringLiteral("feedback: Voice type: Disabled"))) << qPrintable(log());
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
