@@ -42,6 +42,13 @@ bool ChatMessageRecords::modify(qint32 id, const std::function<bool(ChatMessageR
     return index >= 0 && change(m_records[index]);
 }
 
+qsizetype ChatMessageRecords::removeWindow(const SkypeEndpoint& window)
+{
+    std::lock_guard lock(m_mutex);
+    return m_records.removeIf(
+        [&window](const ChatMessageRecord& record) { return record.skypeWindow == window; });
+}
+
 qsizetype ChatMessageRecords::purgeBefore(qint64 cutoffSeconds)
 {
     std::lock_guard lock(m_mutex);

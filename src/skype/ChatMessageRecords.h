@@ -26,6 +26,8 @@ public:
     // Changes the newest record with the id when there is one; the change decides the result.
     bool modify(qint32 id, const std::function<bool(ChatMessageRecord&)>& change);
 
+    // Removes every record of messages that came from the window; returns how many went.
+    qsizetype removeWindow(const SkypeEndpoint& window);
     // Removes every record last touched before `cutoffSeconds`; returns how many went.
     qsizetype purgeBefore(qint64 cutoffSeconds);
     qsizetype size() const;
