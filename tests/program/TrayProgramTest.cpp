@@ -1,93 +1,18 @@
 // The real verbalink executable on a private bus with the simulator, offscreen.
 
 #include "EventWait.h"
-#include "PrivateBus.h"
+#include "ProgramFixture.h"
 #include "ServiceAnswers.h"
-#include "SimProcess.h"
 #include "TranslationTestService.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace verbalink;
-using verbalink::testing::PrivateBus;
-using verbalink::testing::SimProcess;
 using verbalink::testing::waitUntil;
 
 namespace {
 
-QString readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-class TrayProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(m_bus.start(error)) << qPrintable(error);
-        m_sim = std::make_unique<SimProcess>(m_bus.address());
-        ASSERT_TRUE(m_sim->start(
-            {QStringLiteral("--log"), commandLog(), QStringLiteral("--messages"), messagesLog()},
-            error))
-            << qPrintable(error);
-        QDir().mkpath(path(u"runtime"));
-        QFile::setPermissions(path(u"runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString path(QStringView relative) const { return m_home.path() + u'/' + relative; }
-    QString commandLog() const { return path(u"commands.log"); }
-    QString messagesLog() const { return path(u"messages.log"); }
-    bool messagesShow(const QString& line)
-    {
-        return waitUntil([&] { return readFile(messagesLog()).split(u'\n').contains(line); });
-    }
-    QString settingsFile() const { return path(u"config/Verbalink/Verbalink.conf"); }
-
-    void writeSettings(const QByteArray& text)
-    {
-        QDir().mkpath(path(u"config/Verbalink"));
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    // A verbalink process with this test's bus, home and settings; its log is collected.
-    std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
-    {
-        auto process = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        env.insert(QStringLiteral("HOME"), path(u"home"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(u"config"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(u"runtime"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("verbalink.shell.info=true"));
-        process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::SeparateChannels);
-        QProcess* raw = process.get();
-        QObject::connect(raw, &QProcess::readyReadStandardError, raw,
-                         [this, raw] { m_log += QString::fromUtf8(raw->readAllStandardError()); });
-        process->start(QStringLiteral(VERBALINK_EXECUTABLE), arguments);
-        return process;
-    }
-
-    bool logShows(const QString& text, int timeoutMs = 15000)
-    {
-        return waitUntil([&] { return m_log.contains(text); }, timeoutMs);
-    }
-
-    QTemporaryDir m_home;
-    PrivateBus m_bus;
-    std::unique_ptr<SimProcess> m_sim;
-    QString m_log;
-};
+class TrayProgramTest : public test::ProgramFixture {};
 
 } // namespace
 
