@@ -295,6 +295,20 @@ TEST_F(ChatMessageTrackerTest, AClientGoneTakesItsMessagesAlongAndItsSuccessorSt
               QStringLiteral("SET CHATMESSAGE 1 BODY After (translated)"));
 }
 
+TEST_F(ChatMessageTrackerTest, AFloodOfMessageIdsIsTrackedInLinearTime)
+{
+    // Every id starts a record that lives ten minutes; a search through all of them per line
+    // would take minutes here.
+    constexpr int Count = 150000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int id = 1; id <= Count; ++id)
+        line(u"CHATMESSAGE " + QString::number(id) + u" STATUS RECEIVED");
+    EXPECT_LT(timer.elapsed(), 60000);
+    ASSERT_TRUE(connection.findRecord(Count).has_value());
+    EXPECT_EQ(transport.sent().size(), 3 * Count);
+}
+
 TEST_F(ChatMessageTrackerTest, LinkThreadPurgesRecordsIdleForMoreThanTenMinutes)
 {
     line(QStringLiteral("CHATMESSAGE 1 STATUS SENDING"));
