@@ -28,8 +28,9 @@ protected:
     }
     void TearDown() override
     {
-        if (m_program)
+        if (m_program) {
             EXPECT_TRUE(terminate(*m_program)) << qPrintable(m_log);
+        }
     }
 
     static QString translated(int id, const QString& text)
