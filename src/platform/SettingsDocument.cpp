@@ -74,11 +74,6 @@ QString unescape(QStringView text)
 
 } // namespace
 
-bool SettingsDocument::sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 std::optional<SettingsDocument> SettingsDocument::parse(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
@@ -122,20 +117,19 @@ QByteArray SettingsDocument::serialize() const
 
 SettingsDocument::Section* SettingsDocument::findSection(const QString& keyPath)
 {
-    for (Section& section : m_sections) {
-        if (sameName(section.path, keyPath))
-            return &section;
-    }
-    return nullptr;
+    const auto at = m_sectionIndex.constFind(keyPath.toCaseFolded());
+    return at == m_sectionIndex.cend() ? nullptr : &m_sections[*at];
 }
 
 const SettingsDocument::Section* SettingsDocument::findSection(const QString& keyPath) const
 {
-    for (const Section& section : m_sections) {
-        if (sameName(section.path, keyPath))
-            return &section;
-    }
-    return nullptr;
+    const auto at = m_sectionIndex.constFind(keyPath.toCaseFolded());
+    return at == m_sectionIndex.cend() ? nullptr : &m_sections[*at];
+}
+
+qsizetype SettingsDocument::indexOf(const Section& section, const QString& name)
+{
+    return section.index.value(name.toCaseFolded(), -1);
 }
 
 bool SettingsDocument::hasSection(const QString& keyPath) const
@@ -145,40 +139,43 @@ bool SettingsDocument::hasSection(const QString& keyPath) const
 
 void SettingsDocument::addSection(const QString& keyPath)
 {
-    if (!hasSection(keyPath))
-        m_sections.append(Section{keyPath, {}});
+    if (hasSection(keyPath))
+        return;
+    m_sectionIndex.insert(keyPath.toCaseFolded(), m_sections.size());
+    m_sections.append(Section{keyPath, {}, {}});
 }
 
 std::optional<QString> SettingsDocument::value(const QString& keyPath, const QString& name) const
 {
-    if (const Section* section = findSection(keyPath)) {
-        for (const Entry& entry : section->entries) {
-            if (sameName(entry.name, name))
-                return entry.value;
-        }
-    }
-    return std::nullopt;
+    const Section* section = findSection(keyPath);
+    const qsizetype at = section ? indexOf(*section, name) : -1;
+    return at < 0 ? std::nullopt : std::optional<QString>(section->entries[at].value);
 }
 
 void SettingsDocument::setValue(const QString& keyPath, const QString& name, const QString& text)
 {
     addSection(keyPath);
     Section* section = findSection(keyPath);
-    for (Entry& entry : section->entries) {
-        if (sameName(entry.name, name)) {
-            entry.value = text;
-            return;
-        }
+    if (const qsizetype at = indexOf(*section, name); at >= 0) {
+        section->entries[at].value = text;
+        return;
     }
+    section->index.insert(name.toCaseFolded(), section->entries.size());
     section->entries.append(Entry{name, text});
 }
 
 bool SettingsDocument::removeValue(const QString& keyPath, const QString& name)
 {
     Section* section = findSection(keyPath);
-    if (section == nullptr)
+    const qsizetype at = section ? indexOf(*section, name) : -1;
+    if (at < 0)
         return false;
-    return section->entries.removeIf([&](const Entry& e) { return sameName(e.name, name); }) > 0;
+    section->entries.removeAt(at);
+    // Removals are rare (the login entry): the positions after it are simply counted again.
+    section->index.clear();
+    for (qsizetype i = 0; i < section->entries.size(); ++i)
+        section->index.insert(section->entries[i].name.toCaseFolded(), i);
+    return true;
 }
 
 } // namespace verbalink

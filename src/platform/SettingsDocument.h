@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -8,7 +9,8 @@
 namespace verbalink {
 
 // The text form of a settings file: sections named by key path, each with string values in the
-// order they were first written. Names compare without regard to case, as registry names do.
+// order they were first written. Names compare without regard to case, as registry names do;
+// lookups go through an index of the case-folded names, so even a huge file reads in linear time.
 //
 //   [Software\Verbalink]
 //   MenuLanguage=33223
@@ -37,13 +39,18 @@ private:
     struct Section {
         QString path;
         QList<Entry> entries;
+        // Case-folded name → position in entries.
+        QHash<QString, qsizetype> index;
     };
 
     Section* findSection(const QString& keyPath);
     const Section* findSection(const QString& keyPath) const;
-    static bool sameName(const QString& a, const QString& b);
+    // Position of the entry in the section, or -1.
+    static qsizetype indexOf(const Section& section, const QString& name);
 
     QList<Section> m_sections;
+    // Case-folded path → position in m_sections.
+    QHash<QString, qsizetype> m_sectionIndex;
 };
 
 } // namespace verbalink

@@ -2,51 +2,49 @@
 
 namespace verbalink {
 
-qsizetype ChatMessageRecords::indexOfLocked(qint32 id) const
-{
-    for (qsizetype i = m_records.size() - 1; i >= 0; --i) {
-        if (m_records[i].id == id)
-            return i;
-    }
-    return -1;
-}
-
 std::optional<ChatMessageRecord> ChatMessageRecords::find(qint32 id) const
 {
     std::lock_guard lock(m_mutex);
-    const qsizetype index = indexOfLocked(id);
-    if (index < 0)
+    const auto at = m_records.constFind(id);
+    if (at == m_records.cend())
         return std::nullopt;
-    return m_records[index];
+    return *at;
 }
 
 void ChatMessageRecords::update(qint32 id, const SkypeEndpoint& window, const Change& change)
 {
     std::lock_guard lock(m_mutex);
-    const qsizetype index = indexOfLocked(id);
-    if (index >= 0) {
-        change(m_records[index], true);
+    const auto at = m_records.find(id);
+    if (at != m_records.end()) {
+        change(*at, true);
         return;
     }
     ChatMessageRecord record;
     record.id = id;
     record.skypeWindow = window;
     change(record, false);
-    m_records.append(std::move(record));
+    m_records.insert(id, std::move(record));
 }
 
 bool ChatMessageRecords::modify(qint32 id, const std::function<bool(ChatMessageRecord&)>& change)
 {
     std::lock_guard lock(m_mutex);
-    const qsizetype index = indexOfLocked(id);
-    return index >= 0 && change(m_records[index]);
+    const auto at = m_records.find(id);
+    return at != m_records.end() && change(*at);
+}
+
+qsizetype ChatMessageRecords::removeWindow(const SkypeEndpoint& window)
+{
+    std::lock_guard lock(m_mutex);
+    return m_records.removeIf(
+        [&window](const auto& entry) { return entry.value().skypeWindow == window; });
 }
 
 qsizetype ChatMessageRecords::purgeBefore(qint64 cutoffSeconds)
 {
     std::lock_guard lock(m_mutex);
     return m_records.removeIf(
-        [cutoffSeconds](const ChatMessageRecord& record) { return record.time < cutoffSeconds; });
+        [cutoffSeconds](const auto& entry) { return entry.value().time < cutoffSeconds; });
 }
 
 qsizetype ChatMessageRecords::size() const

@@ -139,6 +139,11 @@ void ChatMessageTracker::purgeOldRecords()
     m_records.purgeBefore(nowSeconds() - RecordLifetimeSeconds);
 }
 
+void ChatMessageTracker::forgetEndpoint(const SkypeEndpoint& endpoint)
+{
+    m_records.removeWindow(endpoint);
+}
+
 qint64 ChatMessageTracker::nowSeconds() const
 {
     return m_clock.nowMs() / 1000;

@@ -32,6 +32,9 @@ public:
     bool replaceMessageBody(qint32 id, const QString& text);
     // Drops the records idle for more than the lifetime (link thread).
     void purgeOldRecords();
+    // The client behind the endpoint is gone: its messages can never complete nor be replaced,
+    // and a restarted client may count its message ids from the start again.
+    void forgetEndpoint(const SkypeEndpoint& endpoint);
 
     // The other participant named by a CHATNAME argument, seen from the user `ownHandle`.
     static QString partnerFromChatName(QStringView argument, QStringView ownHandle);

@@ -44,6 +44,14 @@ void LinkState::dropEndpoint(const SkypeEndpoint& endpoint)
     m_attachState.store(StateNotAttached);
 }
 
+void LinkState::forget(const SkypeEndpoint& endpoint)
+{
+    std::lock_guard lock(m_mutex);
+    m_endpoints.removeIf([&](const SkypeEndpoint& e) { return e.isEmpty() || e == endpoint; });
+    if (m_endpoints.isEmpty())
+        m_attachState.store(StateNotAttached);
+}
+
 void LinkState::reset()
 {
     std::lock_guard lock(m_mutex);

@@ -34,6 +34,9 @@ public:
     // A failed send: the first entry for the endpoint becomes null (the list keeps its
     // length) and the link drops to not attached.
     void dropEndpoint(const SkypeEndpoint& endpoint);
+    // The endpoint's process is gone: it leaves the list with the null entries of failed sends;
+    // when nothing is left, the link is not attached and discovery starts over.
+    void forget(const SkypeEndpoint& endpoint);
     // Loss of the link: the list is emptied and discovery starts over.
     void reset();
     void clearEndpoints();

@@ -26,6 +26,10 @@ SkypeConnection::SkypeConnection(SkypeTransport& transport, Clock& clock, Messag
     events.received = [this](const SkypeEndpoint& from, const QByteArray& bytes) {
         m_channel.receive(from, bytes);
     };
+    events.gone = [this](const SkypeEndpoint& endpoint) {
+        m_link.handleGone(endpoint);
+        m_tracker.forgetEndpoint(endpoint);
+    };
     m_transport.setHandlers(std::move(events));
 }
 

@@ -59,6 +59,14 @@ void SkypeLink::handleAttach(const SkypeEndpoint& from, int status)
     }
 }
 
+void SkypeLink::handleGone(const SkypeEndpoint& endpoint)
+{
+    if (endpoint.isEmpty())
+        return;
+    log(QStringLiteral("Skype API gone"));
+    m_state.forget(endpoint);
+}
+
 bool SkypeLink::start()
 {
     if (m_thread.joinable())

@@ -32,6 +32,9 @@ public:
 
     // An attach message from an endpoint (main thread).
     void handleAttach(const SkypeEndpoint& from, int status);
+    // The endpoint's process is gone (main thread): a restarted client is attached as soon as
+    // it is there, without waiting for the loss of PONG.
+    void handleGone(const SkypeEndpoint& endpoint);
 
     // Starts the link thread; true when it runs.
     bool start();

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 
 namespace verbalink {
@@ -30,6 +29,8 @@ public:
         std::function<void(const SkypeEndpoint&, int status)> attach;
         // One received line, as raw bytes (UTF-8 on the wire, may hold anything).
         std::function<void(const SkypeEndpoint&, const QByteArray&)> received;
+        // The endpoint is gone for good (its process left): it will never answer again.
+        std::function<void(const SkypeEndpoint&)> gone;
     };
 
     virtual ~SkypeTransport() = default;

@@ -19,9 +19,16 @@ protected:
     static QString readFile(const QString& path);
     QString path(QStringView relative) const { return m_program->path(relative); }
     QString commandLog() const { return path(u"commands.log"); }
-    QString messagesLog() const { return path(u"messages.log"); }
+    QString messagesLog() const { return m_messagesLog; }
     QString settingsFile() const { return m_program->settingsFile(); }
-    bool messagesShow(const QString& line);
+    // Waits until the messages log has this line.
+    bool messagesShow(const QString& line, int timeoutMs = 15000);
+    // Starts a simulator on the test's bus, logging messages to `messagesFile` (relative).
+    bool startSim(QStringView messagesFile);
+    // Waits until the program has attached (its last attach command reached the simulator).
+    bool attached();
+    // Ends the program with SIGTERM; true when it left normally with 0.
+    static bool terminate(QProcess& program);
     void writeSettings(const QByteArray& text) { ASSERT_TRUE(m_program->writeSettings(text)); }
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
     {
@@ -36,6 +43,7 @@ protected:
     PrivateBus m_bus;
     std::unique_ptr<ProgramHome> m_program;
     std::unique_ptr<SimProcess> m_sim;
+    QString m_messagesLog;
 };
 
 } // namespace verbalink::testing

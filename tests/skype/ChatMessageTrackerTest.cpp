@@ -273,6 +273,42 @@ TEST_F(ChatMessageTrackerTest, NonIntegerIdsAreIgnored)
     EXPECT_FALSE(connection.findRecord(0));
 }
 
+TEST_F(ChatMessageTrackerTest, AClientGoneTakesItsMessagesAlongAndItsSuccessorStartsAfresh)
+{
+    sendMessage(1, QStringLiteral("#alice/$bob;1"), QStringLiteral("Before"));
+    line(QStringLiteral("CHATMESSAGE 1 STATUS SENT"));
+    ASSERT_EQ(jobs().size(), 1);
+
+    // Restarted, the client counts its ids from 1 again.
+    transport.deliverGone(Client);
+    EXPECT_FALSE(connection.findRecord(1).has_value());
+    const SkypeEndpoint restarted = QStringLiteral(":1.90");
+    attachQuietly(restarted);
+    const QString prefix = QStringLiteral("CHATMESSAGE 1 ");
+    for (const char* rest :
+         {"STATUS SENDING", "CHATNAME #alice/$bob;1", "BODY After", "STATUS SENT"})
+        receive(restarted, prefix + QLatin1StringView(rest));
+    ASSERT_EQ(jobs().size(), 2);
+    EXPECT_EQ(jobs().last().body, QStringLiteral("After"));
+    EXPECT_TRUE(connection.replaceMessageBody(1, QStringLiteral("After (translated)")));
+    EXPECT_EQ(transport.commands(restarted).last(),
+              QStringLiteral("SET CHATMESSAGE 1 BODY After (translated)"));
+}
+
+TEST_F(ChatMessageTrackerTest, AFloodOfMessageIdsIsTrackedInLinearTime)
+{
+    // Every id starts a record that lives ten minutes; a search through all of them per line
+    // would take minutes here.
+    constexpr int Count = 150000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int id = 1; id <= Count; ++id)
+        line(u"CHATMESSAGE " + QString::number(id) + u" STATUS RECEIVED");
+    EXPECT_LT(timer.elapsed(), 60000);
+    ASSERT_TRUE(connection.findRecord(Count).has_value());
+    EXPECT_EQ(transport.sent().size(), 3 * Count);
+}
+
 TEST_F(ChatMessageTrackerTest, LinkThreadPurgesRecordsIdleForMoreThanTenMinutes)
 {
     line(QStringLiteral("CHATMESSAGE 1 STATUS SENDING"));

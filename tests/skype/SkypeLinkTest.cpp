@@ -223,6 +223,34 @@ TEST_F(SkypeLinkTest, FailedSendClearsTheEntryAndSilencesTheEndpoint)
     EXPECT_EQ(transport.sent()[0].to, Other);
 }
 
+TEST_F(SkypeLinkTest, AClientThatLeftIsForgottenAndItsSuccessorAttachedAtOnce)
+{
+    attach(Client);
+    transport.setFailing(Client);
+    connection.sendCommand(QStringLiteral("GET UI_LANGUAGE"), Client);
+    attach(Other);
+    passes(3);
+    EXPECT_EQ(transport.discoverCount(), 0);
+
+    // Another endpoint still listed keeps the link as it is.
+    transport.deliverGone(Client);
+    EXPECT_EQ(connection.endpoints(), QList<SkypeEndpoint>{Other});
+    EXPECT_EQ(connection.attachState(), StateAttached);
+    // The last one gone: discovery right away, then every pass once the API is back.
+    transport.deliverGone(Other);
+    EXPECT_TRUE(connection.endpoints().isEmpty());
+    EXPECT_EQ(connection.attachState(), StateNotAttached);
+    passes(1);
+    EXPECT_EQ(transport.discoverCount(), 1);
+    const SkypeEndpoint restarted = QStringLiteral(":1.90");
+    transport.deliverAttach(restarted, AttachApiAvailable);
+    passes(2);
+    EXPECT_EQ(transport.discoverCount(), 3);
+    transport.clear();
+    attach(restarted);
+    EXPECT_EQ(transport.commands(restarted), AttachCommands);
+}
+
 TEST_F(SkypeLinkTest, SendEdgeCases)
 {
     attachQuietly(Client);

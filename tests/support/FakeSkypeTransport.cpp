@@ -77,6 +77,17 @@ void FakeSkypeTransport::deliverLine(const SkypeEndpoint& from, const QByteArray
         received(from, bytes);
 }
 
+void FakeSkypeTransport::deliverGone(const SkypeEndpoint& endpoint)
+{
+    std::function<void(const SkypeEndpoint&)> gone;
+    {
+        std::lock_guard lock(m_mutex);
+        gone = m_handlers.gone;
+    }
+    if (gone)
+        gone(endpoint);
+}
+
 QList<FakeSkypeTransport::Sent> FakeSkypeTransport::sent() const
 {
     std::lock_guard lock(m_mutex);

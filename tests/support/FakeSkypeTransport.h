@@ -31,6 +31,7 @@ public:
 
     void deliverAttach(const SkypeEndpoint& from, int status);
     void deliverLine(const SkypeEndpoint& from, const QByteArray& bytes);
+    void deliverGone(const SkypeEndpoint& endpoint);
 
     QList<Sent> sent() const;
     // The commands sent, as text, in order; to one endpoint when given.

@@ -63,8 +63,8 @@ DBusSkypeTransport::DBusSkypeTransport(const QDBusConnection& bus, QObject* pare
     auto* watcher = new QDBusServiceWatcher(skypedbus::apiService(), m_bus,
                                             QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString&, const QString&, const QString& newOwner) {
-                onApiOwnerChanged(newOwner);
+            [this](const QString&, const QString& oldOwner, const QString& newOwner) {
+                onApiOwnerChanged(oldOwner, newOwner);
             });
 }
 
@@ -165,8 +165,11 @@ void DBusSkypeTransport::onNameAnswered(QDBusPendingCallWatcher* watcher)
         deliverAttach(owner, AttachNotAvailable);
 }
 
-void DBusSkypeTransport::onApiOwnerChanged(const QString& newOwner)
+void DBusSkypeTransport::onApiOwnerChanged(const QString& oldOwner, const QString& newOwner)
 {
+    // The bus knows when a client is gone, crashed or not; nothing waits for its PONG.
+    if (!oldOwner.isEmpty() && m_handlers.gone)
+        m_handlers.gone(oldOwner);
     if (!newOwner.isEmpty())
         deliverAttach(newOwner, AttachApiAvailable);
 }

@@ -45,7 +45,7 @@ private:
     void startDiscover();
     void reportPendingName();
     void onNameAnswered(QDBusPendingCallWatcher* watcher);
-    void onApiOwnerChanged(const QString& newOwner);
+    void onApiOwnerChanged(const QString& oldOwner, const QString& newOwner);
     QString currentApiOwner() const;
     QString ownerOfAnswer(const QDBusMessage& answer) const;
     void deliverAttach(const SkypeEndpoint& from, int status);

@@ -53,6 +53,12 @@ void SimProcess::directive(const QString& line)
     m_process.waitForBytesWritten(5000);
 }
 
+void SimProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
 bool SimProcess::waitForExit(int timeoutMs)
 {
     return !isRunning() || m_process.waitForFinished(timeoutMs);

@@ -21,6 +21,8 @@ public:
     void directive(const QString& line);
     qint64 pid() const { return m_process.processId(); }
     bool waitForExit(int timeoutMs);
+    // Ends it at once with SIGKILL, as a crash would.
+    void kill();
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
 private:

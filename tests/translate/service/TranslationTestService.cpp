@@ -18,6 +18,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int RequestWaitMs = 3000;
 constexpr int CloseWaitMs = 5000;
+// Longer than any client's budget for an answer.
+constexpr int HoldWaitMs = 60000;
 
 int listenOnLoopback(quint16* port)
 {
@@ -238,7 +240,12 @@ void TranslationTestService::handle(int fd)
 
     const Route route = routeOf(bytes);
     const Answer answer = nextAnswer(route, bytes);
-    if (open && answer.kind != Answer::Drop)
+    if (answer.kind == Answer::Hold) {
+        const auto giveUp = Clock::now() + std::chrono::milliseconds(HoldWaitMs);
+        while (open && !m_stop && Clock::now() < giveUp)
+            open = readSome(fd, bytes, 20);
+    }
+    if (open && answer.kind != Answer::Drop && answer.kind != Answer::Hold)
         ::send(fd, answer.bytes.constData(), size_t(answer.bytes.size()), MSG_NOSIGNAL);
     // Closing only after the client has, so no unread byte turns the close into a reset
     // that could discard the answer; the wait also collects any bytes sent after the head.

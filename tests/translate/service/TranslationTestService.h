@@ -35,6 +35,7 @@ public:
             Reply,    // write the bytes, then close
             KeepOpen, // write the bytes and leave closing to the client, as Bing does
             Drop,     // close without a byte
+            Hold,     // take the request and never answer, until the client gives up
         };
         Kind kind = Reply;
         QByteArray bytes;
@@ -42,6 +43,7 @@ public:
     static Answer reply(QByteArray bytes) { return {Answer::Reply, std::move(bytes)}; }
     static Answer keepOpen(QByteArray bytes) { return {Answer::KeepOpen, std::move(bytes)}; }
     static Answer drop() { return {Answer::Drop, {}}; }
+    static Answer hold() { return {Answer::Hold, {}}; }
 
     struct Request {
         Route route = Route::Unknown;
