@@ -17,11 +17,12 @@ public:
     void setAvatarSize(int pixels) { m_avatarSize = pixels; }
     void setRobotUsersExist(bool exist) { m_robotUsers = exist; }
     void setEncryptionEnabled(bool on) { m_encryption = on; }
+    void setSpellCheckEnabled(bool on) { m_spellCheck = on; }
     // The filter must outlive these switches; set once at start-up.
     void setFilter(const TranslationFilter* filter) { m_filter = filter; }
 
     bool translationEnabled() const override { return m_translation; }
-    bool spellCheckEnabled() const override { return false; }
+    bool spellCheckEnabled() const override { return m_spellCheck; }
     bool encryptionEnabled() const override { return m_encryption; }
     bool incomingTranslationEnabled() const override { return m_incomingTranslation; }
     bool speechEnabled() const override { return false; }
@@ -39,6 +40,7 @@ private:
     std::atomic<int> m_avatarSize{0};
     std::atomic<bool> m_robotUsers{false};
     std::atomic<bool> m_encryption{false};
+    std::atomic<bool> m_spellCheck{false};
     std::atomic<const TranslationFilter*> m_filter{nullptr};
 };
 

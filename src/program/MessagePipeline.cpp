@@ -143,6 +143,17 @@ void MessagePipeline::setTranslationEnabled(bool on)
     m_outgoingOptions.setTranslationEnabled(on);
 }
 
+void MessagePipeline::setSpellCheck(std::shared_ptr<OutgoingSpellCheck> spellCheck)
+{
+    m_outgoing->setSpellCheck(std::move(spellCheck));
+}
+
+void MessagePipeline::setSpellCheckEnabled(bool on)
+{
+    m_features->setSpellCheckEnabled(on);
+    m_outgoingOptions.setSpellCheckEnabled(on);
+}
+
 void MessagePipeline::setIncomingTranslationEnabled(bool on)
 {
     m_features->setIncomingTranslationEnabled(on);

@@ -24,6 +24,7 @@ class MenuModel;
 class MessageBoxPort;
 class MessageEncryption;
 class MessageViewDialog;
+class OutgoingSpellCheck;
 class OutgoingTranslation;
 class RegistryStore;
 class ServiceConnections;
@@ -56,6 +57,9 @@ public:
     AppMessageFeatures& features() { return *m_features; }
     void setTranslationEnabled(bool on);
     void setIncomingTranslationEnabled(bool on);
+    // Plugs in the spell check of outgoing messages, and switches it on and off.
+    void setSpellCheck(std::shared_ptr<OutgoingSpellCheck> spellCheck);
+    void setSpellCheckEnabled(bool on);
     // The menu commands these features own, and running one; false for any other id.
     static QList<int> commandIds();
     bool handleCommand(int commandId);

@@ -20,6 +20,9 @@ namespace verbalink {
 
 namespace {
 
+// The interface string table's word for "Help".
+constexpr int HelpSlot = 46;
+
 // Avatars are written by the chat client into this folder under the user's documents.
 void createAvatarFolder()
 {
@@ -108,6 +111,27 @@ void TrayProgram::applyStartupSettings()
                                *m_menu},
         readServiceHosts(m_registry), m_settings);
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+    setUpSpellCheck();
+}
+
+void TrayProgram::setUpSpellCheck()
+{
+    m_spellPrompt = std::make_shared<SpellCheckPrompt>(m_spellChecker);
+    connect(m_spellPrompt.get(), &SpellCheckPrompt::dialogOpened, this, [](const QString& title) {
+        qCInfo(lcShell, "spell check: %s", qUtf8Printable(title));
+    });
+    m_pipeline->setSpellCheck(m_spellPrompt);
+    m_spellMenu = std::make_unique<SpellCheckMenu>(
+        SpellCheckMenu::Links{*m_menu, m_boxes, m_spellChecker,
+                              [this](const QString& page) { openProductPage(page); },
+                              [this](bool on) {
+                                  m_pipeline->setSpellCheckEnabled(on);
+                              }},
+        DictionaryCatalog::discover(m_installDir, DictionaryCatalog::systemFolders()),
+        m_installDir);
+    const InterfaceStrings& strings = m_interfaceLanguage->strings();
+    m_spellMenu->build(m_settings.dictionary,
+                       strings.has(HelpSlot) ? strings.text(HelpSlot) : QStringLiteral("Help"));
 }
 
 void TrayProgram::connectShell()
@@ -188,12 +212,15 @@ void TrayProgram::shutdown()
     if (!m_menu)
         return;
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
+    m_settings.dictionary = m_spellMenu->storedValue();
     storeLanguageSelection(*m_languages, m_settings);
     saveExitSettings(m_registry, m_settings);
     qCInfo(lcShell, "settings saved");
     m_hotKeys->releaseAll();
     m_menuView.reset();
     m_tray.reset();
+    // A message waiting for the spell-check dialog goes on as typed.
+    m_spellPrompt->close();
     m_pipeline->shutdown();
 }
 

@@ -8,6 +8,8 @@
 #include "app/commands/HotKeys.h"
 #include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
+#include "langtools/SpellCheckMenu.h"
+#include "langtools/SpellChecker.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
 #include "program/LoggedFeedback.h"
@@ -20,6 +22,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/MenuImageResources.h"
 #include "ui/PointerFeedback.h"
+#include "ui/SpellCheckPrompt.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenuView.h"
 #include "ui/WidgetMessageBox.h"
@@ -60,6 +63,7 @@ private:
     void registerOptionToggles();
     void registerHotKeys();
     void openProductPage(const QString& page);
+    void setUpSpellCheck();
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -72,6 +76,8 @@ private:
     DebugLog m_debugLog;
     DebugLogWindow m_debugWindow;
     Settings m_settings;
+    // Before the pipeline: its worker may check a message until the pipeline is shut down.
+    SpellChecker m_spellChecker;
     std::unique_ptr<MenuModel> m_menu;
     MenuImageResources m_icons;
     std::unique_ptr<TrayMenuView> m_menuView;
@@ -87,6 +93,8 @@ private:
     PointerFeedback m_pointerFeedback;
     LoggedFeedback m_feedback{m_pointerFeedback};
     std::unique_ptr<HotKeys> m_hotKeys;
+    std::shared_ptr<SpellCheckPrompt> m_spellPrompt;
+    std::unique_ptr<SpellCheckMenu> m_spellMenu;
 };
 
 } // namespace verbalink

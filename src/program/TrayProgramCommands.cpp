@@ -39,6 +39,8 @@ void TrayProgram::registerCommands()
         return m_interfaceLanguage->selectCommand(id, m_link.session().uiLanguage());
     });
 
+    m_commands.addRouter([this](int id) { return m_spellMenu->handleCommand(id); });
+
     m_commands.add(AboutCommand, [] {
         AboutDialog about;
         about.exec();

@@ -47,11 +47,21 @@ bool VirtualDisplay::start(QString& error)
 
 bool VirtualDisplay::press(const QString& keys) const
 {
+    return xdotool({QStringLiteral("key"), keys});
+}
+
+bool VirtualDisplay::type(const QString& text) const
+{
+    return xdotool({QStringLiteral("type"), text});
+}
+
+bool VirtualDisplay::xdotool(const QStringList& arguments) const
+{
     QProcess xdotool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_name);
     xdotool.setProcessEnvironment(env);
-    xdotool.start(QStringLiteral(XDOTOOL_EXECUTABLE), {QStringLiteral("key"), keys});
+    xdotool.start(QStringLiteral(XDOTOOL_EXECUTABLE), arguments);
     return xdotool.waitForFinished(5000) && xdotool.exitCode() == 0;
 }
 

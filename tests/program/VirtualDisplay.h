@@ -16,10 +16,14 @@ public:
     QString name() const { return m_name; }
     // Presses keys as a user would ("ctrl+shift+F1"; "Caps_Lock" toggles the lock).
     bool press(const QString& keys) const;
+    // Types text into the window that has the focus.
+    bool type(const QString& text) const;
     // Grabs a key with modifiers on the root window from this test's own client.
     bool holdKey(quint16 modifiers, quint32 keysym);
 
 private:
+    bool xdotool(const QStringList& arguments) const;
+
     QProcess m_server;
     QString m_name;
     xcb_connection_t* m_connection = nullptr;
