@@ -11,6 +11,12 @@ static qint64 steadyMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+qint64 Clock::epochSeconds() const
+{
+    using namespace std::chrono;
+    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
 SystemClock::SystemClock() : m_origin(steadyMs()) {}
 
 qint64 SystemClock::nowMs() const

@@ -12,6 +12,8 @@ public:
     // Milliseconds on a monotonic process clock.
     virtual qint64 nowMs() const = 0;
     virtual void sleepMs(qint64 ms) = 0;
+    // Seconds since 1970-01-01 UTC, for times that are stored.
+    virtual qint64 epochSeconds() const;
 };
 
 // The real clock: steady time since the object was made, real sleeps.

@@ -22,6 +22,9 @@ namespace {
 
 // The interface string table's word for "Help".
 constexpr int HelpSlot = 46;
+constexpr int LatestVersionSlot = 51;
+constexpr int NewVersionSlot = 52;
+constexpr int NoConnectionSlot = 53;
 
 // Avatars are written by the chat client into this folder under the user's documents.
 void createAvatarFolder()
@@ -79,6 +82,11 @@ bool TrayProgram::start()
     connectShell();
     registerCommands();
     registerHotKeys();
+    m_updateCheck = std::make_unique<UpdateCheck>(UpdateCheck::Links{
+        m_clock, m_registry, m_boxes, [this](const QString& page) {
+            QMetaObject::invokeMethod(this, [this, page] { openProductPage(page); });
+        }});
+    checkForUpdates(UpdateCheck::Mode::Automatic);
 
     // Translation starts on; a stored "off" goes through the same path as the menu command,
     // as the first thing the event loop handles.
@@ -114,6 +122,21 @@ void TrayProgram::applyStartupSettings()
     setUpSpellCheck();
 }
 
+void TrayProgram::checkForUpdates(UpdateCheck::Mode mode)
+{
+    m_updateCheck->start(mode,
+                         {{readServiceHosts(m_registry).productSite, m_connections.proxySettings()},
+                          interfaceText(LatestVersionSlot),
+                          interfaceText(NewVersionSlot),
+                          interfaceText(NoConnectionSlot)});
+}
+
+QString TrayProgram::interfaceText(int slot) const
+{
+    const InterfaceStrings& strings = m_interfaceLanguage->strings();
+    return strings.has(slot) ? strings.text(slot) : InterfaceStrings::englishText(slot);
+}
+
 void TrayProgram::setUpSpellCheck()
 {
     m_spellPrompt = std::make_shared<SpellCheckPrompt>(m_spellChecker);
@@ -129,9 +152,7 @@ void TrayProgram::setUpSpellCheck()
                               }},
         DictionaryCatalog::discover(m_installDir, DictionaryCatalog::systemFolders()),
         m_installDir);
-    const InterfaceStrings& strings = m_interfaceLanguage->strings();
-    m_spellMenu->build(m_settings.dictionary,
-                       strings.has(HelpSlot) ? strings.text(HelpSlot) : QStringLiteral("Help"));
+    m_spellMenu->build(m_settings.dictionary, interfaceText(HelpSlot));
 }
 
 void TrayProgram::connectShell()

@@ -8,6 +8,7 @@
 #include "app/commands/HotKeys.h"
 #include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
+#include "extras/UpdateCheck.h"
 #include "langtools/SpellCheckMenu.h"
 #include "langtools/SpellChecker.h"
 #include "platform/Clock.h"
@@ -64,6 +65,8 @@ private:
     void registerHotKeys();
     void openProductPage(const QString& page);
     void setUpSpellCheck();
+    void checkForUpdates(UpdateCheck::Mode mode);
+    QString interfaceText(int slot) const;
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -95,6 +98,8 @@ private:
     std::unique_ptr<HotKeys> m_hotKeys;
     std::shared_ptr<SpellCheckPrompt> m_spellPrompt;
     std::unique_ptr<SpellCheckMenu> m_spellMenu;
+    // Last: its threads are joined before what they use goes.
+    std::unique_ptr<UpdateCheck> m_updateCheck;
 };
 
 } // namespace verbalink

@@ -20,6 +20,7 @@ constexpr int ExitCommand = 105;
 constexpr int HomepageCommand = 32933;
 constexpr int RunAtLoginCommand = 32935;
 constexpr int ConnectionSettingsCommand = 33165;
+constexpr int CheckForUpdatesCommand = 32932;
 constexpr int AddLanguageCommand = 33230;
 constexpr int HotKeysHelpCommand = 33366;
 constexpr int TranslatorCommands[] = {32900, 32901, 32902, 32936, 33109, 33203};
@@ -57,6 +58,7 @@ void TrayProgram::registerCommands()
     m_commands.add(RunAtLoginCommand,
                    [this] { toggleRunAtLogin(*m_menu, m_registry, m_settings); });
     m_commands.add(ConnectionSettingsCommand, [this] { openConnectionSettings(); });
+    m_commands.add(CheckForUpdatesCommand, [this] { checkForUpdates(UpdateCheck::Mode::Manual); });
     for (const auto& [pixels, id] : avatarSizeEntries()) {
         m_commands.add(id, [this, id] {
             if (const std::optional<int> size = chooseAvatarSize(*m_menu, m_registry, id))

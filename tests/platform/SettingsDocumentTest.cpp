@@ -1,6 +1,5 @@
 #include "platform/SettingsDocument.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace verbalink;
@@ -83,19 +82,16 @@ TEST(SettingsDocument, RejectsTextThatIsNotASettingsFile)
 TEST(SettingsDocument, AHugeFileIsReadInLinearTime)
 {
     // 100000 values in one section and 10000 sections: a lookup per line that walked the
-    // document would take hours here.
+    // document would take hours here, far past the test's time-out.
     QByteArray text = "[Software\\Verbalink]\n";
     for (int i = 0; i < 100000; ++i)
         text += "Name" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
     for (int i = 0; i < 10000; ++i)
         text += "[Section " + QByteArray::number(i) + "]\nX=1\n";
-    QElapsedTimer timer;
-    timer.start();
     const auto parsed = SettingsDocument::parse(text);
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(parsed->value(Key, QStringLiteral("NAME99999")), QStringLiteral("99999"));
     EXPECT_TRUE(parsed->hasSection(QStringLiteral("section 9999")));
     EXPECT_EQ(SettingsDocument::parse(parsed->serialize())->value(Key, QStringLiteral("name7")),
               QStringLiteral("7"));
-    EXPECT_LT(timer.elapsed(), 60000);
 }

@@ -1,6 +1,5 @@
 #include "SkypeFixture.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 namespace verbalink::test {
@@ -326,15 +325,13 @@ TEST_F(SkypeDispatchTest, MegabyteLinesOfJunkAreHandledQuickly)
                            "UI_LANGUAGE ",
                            "CURRENTUSERHANDLE ",
                            "UNKNOWN "};
-    QElapsedTimer timer;
-    timer.start();
+    // Linear work on 48 MB in total; anything quadratic would take hours, far past the test's
+    // time-out.
     for (const char* kind : kinds) {
         SCOPED_TRACE(kind);
         transport.deliverLine(Client, kind + junk);
         EXPECT_EQ(log.last(), QStringLiteral("DONE!"));
     }
-    // Linear work on 48 MB in total; anything quadratic would take hours.
-    EXPECT_LT(timer.elapsed(), 30000);
     ASSERT_FALSE(events.isEmpty());
     EXPECT_EQ(events[0].id, 7);
     EXPECT_GT(events[0].value.size(), size / 2);

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QStyleHints>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -104,6 +105,11 @@ TEST_F(TrayIconTest, RightClickOpensTheMenu)
 
 TEST_F(TrayIconTest, RightDoubleClickTogglesTheLogWithDebugLevel)
 {
+    // A loaded machine may take longer than a user's interval to open the menu between clicks.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int interval = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(10000);
+    const auto restore = qScopeGuard([&] { hints->setMouseDoubleClickInterval(interval); });
     auto icon = makeIcon(1);
     click(*icon, QSystemTrayIcon::Context);
     click(*icon, QSystemTrayIcon::Context);

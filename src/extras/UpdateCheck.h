@@ -1,0 +1,69 @@
+#pragma once
+
+#include "translate/net/ProxySettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <list>
+#include <mutex>
+#include <thread>
+
+namespace verbalink {
+
+class Clock;
+class MessageBoxPort;
+class RegistryStore;
+
+// Asks the product site for its published version: automatically a little after start-up, at
+// most once per 36 hours, and whenever the user chooses "Check for Updates". Each check runs on
+// a thread of its own; the threads are joined when the object goes.
+class UpdateCheck {
+public:
+    static constexpr QByteArrayView OwnVersion = "2.60";
+    static constexpr qint64 IntervalSeconds = 129600;
+    static constexpr qint64 StartDelayMs = 2000;
+
+    enum class Mode { Automatic, Manual };
+
+    struct Site {
+        QByteArray host;
+        ProxySettings proxy;
+    };
+    struct Links {
+        Clock& clock;
+        RegistryStore& registry;
+        MessageBoxPort& boxes;
+        // Opens a page of the product site; called on the check's thread.
+        std::function<void(const QString& page)> openProductPage;
+    };
+    // What a check needs from the program, taken when it starts: where to ask and how, and the
+    // boxes' texts in the interface language of that moment.
+    struct Request {
+        Site site;
+        QString latestVersionText;
+        QString newVersionText;
+        QString noConnectionText;
+    };
+
+    explicit UpdateCheck(Links links);
+    ~UpdateCheck();
+
+    void start(Mode mode, Request request);
+    // Runs one check on the calling thread.
+    void run(Mode mode, const Request& request);
+
+private:
+    bool dueForAutomaticCheck();
+    QByteArray fetchVersionFile(const Site& site);
+    void storeCheckTime();
+
+    Links m_links;
+    // Set when the program ends: a check still waiting for its start gives up.
+    std::atomic<bool> m_stopping{false};
+    std::mutex m_threadsMutex;
+    std::list<std::thread> m_threads;
+};
+
+} // namespace verbalink
