@@ -17,6 +17,7 @@ public:
     void setAvatarSize(int pixels) { m_avatarSize = pixels; }
     void setRobotUsersExist(bool exist) { m_robotUsers = exist; }
     void setEncryptionEnabled(bool on) { m_encryption = on; }
+    void setSpeechEnabled(bool on) { m_speech = on; }
     // The filter must outlive these switches; set once at start-up.
     void setFilter(const TranslationFilter* filter) { m_filter = filter; }
 
@@ -24,7 +25,7 @@ public:
     bool spellCheckEnabled() const override { return false; }
     bool encryptionEnabled() const override { return m_encryption; }
     bool incomingTranslationEnabled() const override { return m_incomingTranslation; }
-    bool speechEnabled() const override { return false; }
+    bool speechEnabled() const override { return m_speech; }
     int avatarSize() const override { return m_avatarSize; }
     bool robotUsersExist() const override { return m_robotUsers; }
     bool filterExcludes(const QString& handle) const override
@@ -39,6 +40,7 @@ private:
     std::atomic<int> m_avatarSize{0};
     std::atomic<bool> m_robotUsers{false};
     std::atomic<bool> m_encryption{false};
+    std::atomic<bool> m_speech{false};
     std::atomic<const TranslationFilter*> m_filter{nullptr};
 };
 

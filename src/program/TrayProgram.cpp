@@ -108,6 +108,7 @@ void TrayProgram::applyStartupSettings()
                                *m_menu},
         readServiceHosts(m_registry), m_settings);
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
+    setUpSpeech();
 }
 
 void TrayProgram::connectShell()
@@ -189,6 +190,7 @@ void TrayProgram::shutdown()
         return;
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
     storeLanguageSelection(*m_languages, m_settings);
+    storeSpeechSettings();
     saveExitSettings(m_registry, m_settings);
     qCInfo(lcShell, "settings saved");
     m_hotKeys->releaseAll();

@@ -8,6 +8,8 @@
 #include "app/commands/HotKeys.h"
 #include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
+#include "langtools/EspeakSpeech.h"
+#include "langtools/SpeechMenu.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
 #include "program/LoggedFeedback.h"
@@ -60,6 +62,11 @@ private:
     void registerOptionToggles();
     void registerHotKeys();
     void openProductPage(const QString& page);
+    // Text-to-speech: the engine and its menu at start-up, their commands, the exit save's
+    // values (TrayProgramSpeech).
+    void setUpSpeech();
+    void registerSpeechCommands();
+    void storeSpeechSettings();
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -87,6 +94,9 @@ private:
     PointerFeedback m_pointerFeedback;
     LoggedFeedback m_feedback{m_pointerFeedback};
     std::unique_ptr<HotKeys> m_hotKeys;
+    // The menu speaks through the engine, so it goes first.
+    std::unique_ptr<EspeakSpeech> m_speech;
+    std::shared_ptr<SpeechMenu> m_speechMenu;
 };
 
 } // namespace verbalink
