@@ -215,6 +215,7 @@ TEST_F(TrayProgramTest, SpeechVoiceIsRestoredByItsDescriptionAndAMissingOneIsCle
     // No message is received here: with a voice on, the program would speak aloud.
     writeSettings("[Software\\Verbalink]\nSpeechVoice=Cherokee \nSpeechRate=7\n");
     auto program = launch();
+    ASSERT_TRUE(attached());
     EXPECT_TRUE(logShows(QStringLiteral("voice \"Cherokee \", rate 7"))) << qPrintable(log());
     EXPECT_TRUE(log().contains(u"speech available: ")) << qPrintable(log());
     ASSERT_TRUE(terminate(*program));
@@ -224,7 +225,10 @@ TEST_F(TrayProgramTest, SpeechVoiceIsRestoredByItsDescriptionAndAMissingOneIsCle
 
     m_program->clearLog();
     writeSettings("[Software\\Verbalink]\nSpeechVoice=Nobody Speaks So\nSpeechRate=fast\n");
+    const auto attaches = [&] { return readFile(commandLog()).count(u"GET UI_LANGUAGE"); };
+    const qsizetype before = attaches();
     program = launch();
+    ASSERT_TRUE(waitUntil([&] { return attaches() > before; }));
     EXPECT_TRUE(logShows(QStringLiteral("voice \"0\", rate 0"))) << qPrintable(log());
     ASSERT_TRUE(terminate(*program));
     saved = readFile(settingsFile());
