@@ -225,7 +225,9 @@ TEST_F(TrayProgramTest, SpeechVoiceIsRestoredByItsDescriptionAndAMissingOneIsCle
 
     m_program->clearLog();
     writeSettings("[Software\\Verbalink]\nSpeechVoice=Nobody Speaks So\nSpeechRate=fast\n");
-    const auto attaches = [&] { return readFile(commandLog()).count(u"GET UI_LANGUAGE"); };
+    const auto attaches = [&] {
+        return readFile(commandLog()).count(u"GET UI_LANGUAGE");
+    };
     const qsizetype before = attaches();
     program = launch();
     ASSERT_TRUE(waitUntil([&] { return attaches() > before; }));
