@@ -18,6 +18,7 @@ public:
     void setRobotUsersExist(bool exist) { m_robotUsers = exist; }
     void setEncryptionEnabled(bool on) { m_encryption = on; }
     void setSpellCheckEnabled(bool on) { m_spellCheck = on; }
+    void setSpeechEnabled(bool on) { m_speech = on; }
     // The filter must outlive these switches; set once at start-up.
     void setFilter(const TranslationFilter* filter) { m_filter = filter; }
 
@@ -25,7 +26,7 @@ public:
     bool spellCheckEnabled() const override { return m_spellCheck; }
     bool encryptionEnabled() const override { return m_encryption; }
     bool incomingTranslationEnabled() const override { return m_incomingTranslation; }
-    bool speechEnabled() const override { return false; }
+    bool speechEnabled() const override { return m_speech; }
     int avatarSize() const override { return m_avatarSize; }
     bool robotUsersExist() const override { return m_robotUsers; }
     bool filterExcludes(const QString& handle) const override
@@ -41,6 +42,7 @@ private:
     std::atomic<bool> m_robotUsers{false};
     std::atomic<bool> m_encryption{false};
     std::atomic<bool> m_spellCheck{false};
+    std::atomic<bool> m_speech{false};
     std::atomic<const TranslationFilter*> m_filter{nullptr};
 };
 

@@ -20,8 +20,7 @@ namespace verbalink {
 
 namespace {
 
-// The interface string table's word for "Help".
-constexpr int HelpSlot = 46;
+// Interface strings of the update check's boxes.
 constexpr int LatestVersionSlot = 51;
 constexpr int NewVersionSlot = 52;
 constexpr int NoConnectionSlot = 53;
@@ -120,6 +119,7 @@ void TrayProgram::applyStartupSettings()
         readServiceHosts(m_registry), m_settings);
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();
+    setUpSpeech();
 }
 
 void TrayProgram::checkForUpdates(UpdateCheck::Mode mode)
@@ -235,6 +235,7 @@ void TrayProgram::shutdown()
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
     m_settings.dictionary = m_spellMenu->storedValue();
     storeLanguageSelection(*m_languages, m_settings);
+    storeSpeechSettings();
     saveExitSettings(m_registry, m_settings);
     qCInfo(lcShell, "settings saved");
     m_hotKeys->releaseAll();

@@ -11,6 +11,8 @@
 #include "extras/UpdateCheck.h"
 #include "langtools/SpellCheckMenu.h"
 #include "langtools/SpellChecker.h"
+#include "langtools/EspeakSpeech.h"
+#include "langtools/SpeechMenu.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
 #include "program/LoggedFeedback.h"
@@ -66,7 +68,15 @@ private:
     void openProductPage(const QString& page);
     void setUpSpellCheck();
     void checkForUpdates(UpdateCheck::Mode mode);
+    // A text of the interface string table in the current interface language.
     QString interfaceText(int slot) const;
+    // The interface string of the "Help" entries.
+    static constexpr int HelpSlot = 46;
+    // Text-to-speech: the engine and its menu at start-up, their commands, the exit save's
+    // values (TrayProgramSpeech).
+    void setUpSpeech();
+    void registerSpeechCommands();
+    void storeSpeechSettings();
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -96,6 +106,9 @@ private:
     PointerFeedback m_pointerFeedback;
     LoggedFeedback m_feedback{m_pointerFeedback};
     std::unique_ptr<HotKeys> m_hotKeys;
+    // The menu speaks through the engine, so it goes first.
+    std::unique_ptr<EspeakSpeech> m_speech;
+    std::shared_ptr<SpeechMenu> m_speechMenu;
     std::shared_ptr<SpellCheckPrompt> m_spellPrompt;
     std::unique_ptr<SpellCheckMenu> m_spellMenu;
     // Last: its threads are joined before what they use goes.

@@ -66,6 +66,7 @@ void TrayProgram::registerCommands()
         });
     }
     registerOptionToggles();
+    registerSpeechCommands();
     for (int id = HotKeys::DisabledChoice; id < HotKeys::DisabledChoice + 6; ++id)
         m_commands.add(id, [this, id] { m_hotKeys->applyChoice(id); });
     m_commands.add(HotKeysHelpCommand, [this] {

@@ -209,3 +209,31 @@ TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
 }
+
+TEST_F(TrayProgramTest, SpeechVoiceIsRestoredByItsDescriptionAndAMissingOneIsClearedAtExit)
+{
+    // No message is received here: with a voice on, the program would speak aloud.
+    writeSettings("[Software\\Verbalink]\nSpeechVoice=Cherokee \nSpeechRate=7\n");
+    auto program = launch();
+    ASSERT_TRUE(attached());
+    EXPECT_TRUE(logShows(QStringLiteral("voice \"Cherokee \", rate 7"))) << qPrintable(log());
+    EXPECT_TRUE(log().contains(u"speech available: ")) << qPrintable(log());
+    ASSERT_TRUE(terminate(*program));
+    QString saved = readFile(settingsFile());
+    EXPECT_TRUE(saved.contains(u"SpeechVoice=Cherokee \n")) << qPrintable(saved);
+    EXPECT_TRUE(saved.contains(u"SpeechRate=7\n")) << qPrintable(saved);
+
+    m_program->clearLog();
+    writeSettings("[Software\\Verbalink]\nSpeechVoice=Nobody Speaks So\nSpeechRate=fast\n");
+    const auto attaches = [&] {
+        return readFile(commandLog()).count(u"GET UI_LANGUAGE");
+    };
+    const qsizetype before = attaches();
+    program = launch();
+    ASSERT_TRUE(waitUntil([&] { return attaches() > before; }));
+    EXPECT_TRUE(logShows(QStringLiteral("voice \"0\", rate 0"))) << qPrintable(log());
+    ASSERT_TRUE(terminate(*program));
+    saved = readFile(settingsFile());
+    EXPECT_TRUE(saved.contains(u"SpeechVoice=0\n")) << qPrintable(saved);
+    EXPECT_TRUE(saved.contains(u"SpeechRate=0\n")) << qPrintable(saved);
+}
