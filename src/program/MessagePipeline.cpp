@@ -4,6 +4,7 @@
 #include "app/SettingAccess.h"
 #include "app/Settings.h"
 #include "app/menu/MenuModel.h"
+#include "extras/ChatRobot.h"
 #include "extras/DecryptionHandler.h"
 #include "extras/HandleCipher.h"
 #include "extras/MessageEncryption.h"
@@ -38,7 +39,6 @@ MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const S
     m_outgoingOptions.setShowTransliteration(settings.showTranslit != 0);
     m_incomingOptions.setTranslateInChat(settings.translateInChat != 0);
     m_features->setAvatarSize(settings.showAvatars);
-    m_features->setRobotUsersExist(!settings.robotUserList.isEmpty());
     link.services().features.set(m_features);
     link.services().textArt.set(std::make_shared<TextArtPictures>(TextArtPictures::builtIn()));
 
@@ -65,6 +65,24 @@ MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const S
 
     setUpFilter();
     setUpEncryption(settings);
+    setUpRobot(hosts, settings);
+}
+
+void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& settings)
+{
+    m_robot = std::make_shared<ChatRobot>(
+        ChatRobot::Links{m_chat, m_links.connections, m_links.boxes, m_links.clock, m_robotUsers},
+        hosts.pandorabots, hosts.google);
+    m_robot->setOptions(
+        {settings.robotId, settings.robotTransAnswer != 0, settings.robotDelayAnswer != 0});
+    m_robotUsers.load(settings.robotUserList);
+    m_links.link.services().robot.set(m_robot);
+    robotUsersChanged();
+}
+
+void MessagePipeline::robotUsersChanged()
+{
+    m_features->setRobotUsersExist(!m_robotUsers.isEmpty());
 }
 
 MessagePipeline::~MessagePipeline()
@@ -248,12 +266,15 @@ void MessagePipeline::shutdown()
     SkypeConnection& link = m_links.link;
     link.services().incomingTranslation.set(nullptr);
     link.services().decryption.set(nullptr);
+    link.services().robot.set(nullptr);
     if (m_contactsThread.joinable())
         m_contactsThread.join();
     if (m_incoming)
         m_incoming->waitForThreads();
     if (m_decryption)
         m_decryption->waitForAll();
+    if (m_robot)
+        m_robot->stop();
 }
 
 } // namespace verbalink

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "extras/MessageList.h"
+#include "extras/RobotUsers.h"
 #include "program/AppMessageFeatures.h"
 #include "translate/engines/EngineDispatcher.h"
 #include "translate/filter/TranslationFilter.h"
@@ -15,6 +16,7 @@
 
 namespace verbalink {
 
+class ChatRobot;
 class Clock;
 class DecryptionHandler;
 class HandleCipher;
@@ -69,12 +71,18 @@ public:
     void setTranslateInChat(bool on);
     bool originalsHidden() const { return m_hideOriginal; }
     bool encryptionEnabled() const;
+    // The A.I. talk robot and the contacts in talk mode.
+    ChatRobot& robot() { return *m_robot; }
+    RobotUsers& robotUsers() { return m_robotUsers; }
+    // After the list of robot users changed: switches the robot's step on or off.
+    void robotUsersChanged();
     // Ends the worker threads of the features before the link goes.
     void shutdown();
 
 private:
     void setUpFilter();
     void setUpEncryption(const Settings& settings);
+    void setUpRobot(const ServiceHosts& hosts, const Settings& settings);
     void openFilterDialog();
     void showFilterDialog(const QStringList& contacts);
 
@@ -91,6 +99,8 @@ private:
     std::shared_ptr<IncomingTranslation> m_incoming;
     std::shared_ptr<HandleCipher> m_cipher;
     std::shared_ptr<DecryptionHandler> m_decryption;
+    RobotUsers m_robotUsers;
+    std::shared_ptr<ChatRobot> m_robot;
     std::unique_ptr<MessageEncryption> m_encryption;
     std::unique_ptr<MessageViewDialog> m_decryptedView;
     std::unique_ptr<MessageViewDialog> m_translatedView;
