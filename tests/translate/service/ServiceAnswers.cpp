@@ -161,4 +161,13 @@ QByteArray promtErrorPage()
                       "body{}&lt;/style&gt;&lt;/head&gt;Server Error&lt;/html&gt;</result>");
 }
 
+QByteArray robotResult(const QByteArray& conversationId, const QString& input,
+                       const QString& answer)
+{
+    return httpAnswer("text/xml; charset=UTF-8",
+                      "<result status=\"0\" botid=\"b0dafd24ee35a477\" custid=\"" + conversationId +
+                          "\"><input>" + input.toUtf8() + "</input><that>" + answer.toUtf8() +
+                          "</that></result>");
+}
+
 } // namespace verbalink::test::ServiceAnswers

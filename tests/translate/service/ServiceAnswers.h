@@ -31,6 +31,9 @@ QByteArray sysTranCookiePage(const QList<QByteArray>& setCookieValues);
 QByteArray sysTranResult(const QString& translation);
 QByteArray promtResult(const QString& translation);
 QByteArray promtErrorPage();
+// The robot service's XML answer for a conversation.
+QByteArray robotResult(const QByteArray& conversationId, const QString& input,
+                       const QString& answer);
 
 } // namespace ServiceAnswers
 

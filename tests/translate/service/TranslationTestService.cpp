@@ -176,6 +176,8 @@ TranslationTestService::Route TranslationTestService::routeOf(const QByteArray& 
         return Route::SysTranTranslate;
     if (path == "/services/MobileService.asmx/TranslateText4Touch")
         return Route::Promt;
+    if (path == "/pandora/talk-xml")
+        return Route::Robot;
     return Route::Unknown;
 }
 
@@ -212,6 +214,13 @@ TranslationTestService::Answer TranslationTestService::defaultAnswer(Route route
     case Route::Promt:
         return reply(
             promtResult(tagged(parameter(request, "direction"), parameter(request, "text"))));
+    case Route::Robot: {
+        // The conversation goes on under the id the client sent, or a new one.
+        const QString id = parameter(request, "custid");
+        const QString input = parameter(request, "input");
+        return reply(robotResult(id.isEmpty() ? "conversation-1" : id.toUtf8(), input,
+                                 u"You said: " + input));
+    }
     case Route::Unknown:
         break;
     }

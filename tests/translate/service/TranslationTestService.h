@@ -27,6 +27,7 @@ public:
         SysTranCookie,
         SysTranTranslate,
         Promt,
+        Robot,
         Unknown,
     };
 
