@@ -79,6 +79,10 @@ bool TrayProgram::start()
     applyStartupSettings();
     MenuDecoration(*m_menu).applyIcons(m_translation->isEnabled());
     connectShell();
+    m_extrasDialogs = std::make_unique<ChatExtrasDialogs>(m_link, m_clock);
+    connect(m_extrasDialogs.get(), &ChatExtrasDialogs::opened, this, [](const QString& title) {
+        qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
+    });
     registerCommands();
     registerHotKeys();
     m_updateCheck = std::make_unique<UpdateCheck>(UpdateCheck::Links{

@@ -9,12 +9,13 @@
 #include "app/i18n/InterfaceLanguage.h"
 #include "app/menu/MenuModel.h"
 #include "extras/UpdateCheck.h"
-#include "langtools/SpellCheckMenu.h"
-#include "langtools/SpellChecker.h"
 #include "langtools/EspeakSpeech.h"
 #include "langtools/SpeechMenu.h"
+#include "langtools/SpellCheckMenu.h"
+#include "langtools/SpellChecker.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
+#include "program/ChatExtrasDialogs.h"
 #include "program/LoggedFeedback.h"
 #include "program/MessagePipeline.h"
 #include "skype/SkypeConnection.h"
@@ -111,6 +112,7 @@ private:
     std::shared_ptr<SpeechMenu> m_speechMenu;
     std::shared_ptr<SpellCheckPrompt> m_spellPrompt;
     std::unique_ptr<SpellCheckMenu> m_spellMenu;
+    std::unique_ptr<ChatExtrasDialogs> m_extrasDialogs;
     // Last: its threads are joined before what they use goes.
     std::unique_ptr<UpdateCheck> m_updateCheck;
 };

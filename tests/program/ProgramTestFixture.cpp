@@ -14,14 +14,15 @@ void ProgramTestFixture::SetUp()
     ASSERT_TRUE(startSim(u"messages.log"));
 }
 
-bool ProgramTestFixture::startSim(QStringView messagesFile)
+bool ProgramTestFixture::startSim(QStringView messagesFile, const QStringList& extraArguments)
 {
     m_messagesLog = path(messagesFile);
     m_sim = std::make_unique<SimProcess>(m_bus.address());
     QString error;
-    const bool started = m_sim->start(
-        {QStringLiteral("--log"), commandLog(), QStringLiteral("--messages"), m_messagesLog},
-        error);
+    const bool started = m_sim->start(QStringList{QStringLiteral("--log"), commandLog(),
+                                                  QStringLiteral("--messages"), m_messagesLog} +
+                                          extraArguments,
+                                      error);
     EXPECT_TRUE(started) << qPrintable(error);
     return started;
 }

@@ -24,7 +24,7 @@ protected:
     // Waits until the messages log has this line.
     bool messagesShow(const QString& line, int timeoutMs = 15000);
     // Starts a simulator on the test's bus, logging messages to `messagesFile` (relative).
-    bool startSim(QStringView messagesFile);
+    bool startSim(QStringView messagesFile, const QStringList& extraArguments = {});
     // Waits until the program has attached (its last attach command reached the simulator).
     bool attached();
     // Ends the program with SIGTERM; true when it left normally with 0.

@@ -1,0 +1,135 @@
+#include "program/ChatExtrasDialogs.h"
+
+#include "extras/BroadcastSender.h"
+#include "skype/SkypeConnection.h"
+#include "ui/BroadcastDialog.h"
+#include "ui/FunArtDialog.h"
+#include "ui/GreetingsDialog.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace verbalink {
+
+ChatExtrasDialogs::ChatExtrasDialogs(SkypeConnection& link, Clock& clock)
+    : m_link(link), m_clock(clock)
+{}
+
+ChatExtrasDialogs::~ChatExtrasDialogs()
+{
+    m_cancelBroadcast = true;
+    joinWorkers();
+}
+
+void ChatExtrasDialogs::joinWorkers()
+{
+    if (m_contactsThread.joinable())
+        m_contactsThread.join();
+    if (m_broadcastThread.joinable())
+        m_broadcastThread.join();
+}
+
+bool ChatExtrasDialogs::handleCommand(int commandId)
+{
+    switch (commandId) {
+    case GreetingsCommand:
+        toggle(m_greetings, false, [this](const QStringList& contacts) {
+            return new GreetingsDialog(m_greetingsForm, contacts,
+                                       [this](const QString& user, const QString& text) {
+                                           m_link.postMessageTo(user, text, true);
+                                       });
+        });
+        return true;
+    case ArtCommand:
+        toggle(m_art, false, [this](const QStringList& contacts) {
+            return new FunArtDialog(m_pictures, contacts,
+                                    [this](const QString& user, const QString& effect) {
+                                        m_link.postArtMessageTo(user, effect);
+                                    });
+        });
+        return true;
+    case BroadcastCommand:
+        toggle(m_broadcast, true, [this](const QStringList&) {
+            auto* dialog = new BroadcastDialog;
+            connect(dialog, &BroadcastDialog::sendRequested, this,
+                    [this, dialog](const QString& message) { startBroadcast(dialog, message); });
+            connect(dialog, &BroadcastDialog::cancelRequested, this,
+                    [this] { m_cancelBroadcast = true; });
+            return dialog;
+        });
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ChatExtrasDialogs::toggle(DialogToggle& dialog, bool onlyWhenEmpty,
+                               std::function<QWidget*(const QStringList& contacts)> make)
+{
+    if (dialog.isOpen()) {
+        dialog.close();
+        return;
+    }
+    fetchContactsThen(onlyWhenEmpty, [this, &dialog, make](const QStringList& contacts) {
+        if (dialog.isOpen())
+            return;
+        dialog.toggle([&] { return make(contacts); });
+        Q_EMIT opened(dialog.dialog()->windowTitle());
+    });
+}
+
+void ChatExtrasDialogs::fetchContactsThen(bool onlyWhenEmpty, Show show)
+{
+    // One fetch at a time; a command while one runs is the same request.
+    if (m_contactsThread.joinable())
+        return;
+    QPointer<ChatExtrasDialogs> self(this);
+    SkypeConnection& link = m_link;
+    m_contactsThread = std::thread([self, &link, onlyWhenEmpty, show] {
+        if (!onlyWhenEmpty || link.contactEntries().isEmpty())
+            link.refreshContacts();
+        const QStringList entries = link.contactEntries();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, entries, show] {
+                if (!self)
+                    return;
+                self->m_contactsThread.join();
+                show(entries);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ChatExtrasDialogs::startBroadcast(BroadcastDialog* dialog, const QString& message)
+{
+    if (m_broadcastThread.joinable())
+        m_broadcastThread.join();
+    m_cancelBroadcast = false;
+    QPointer<BroadcastDialog> shown(dialog);
+    m_broadcastThread = std::thread([this, shown, message] {
+        BroadcastSender sender(
+            {[this](qsizetype i) { return m_link.handleAt(i); },
+             [this](const QString& handle, const QString& text) {
+                 return m_link.postMessageTo(handle, text, true);
+             },
+             [this](bool running) { m_link.options().setBroadcastRunning(running); }, m_clock});
+        const qsizetype count = m_link.contactEntries().size();
+        sender.send(
+            message, count,
+            [shown, count](qsizetype done) {
+                QMetaObject::invokeMethod(QCoreApplication::instance(), [shown, done, count] {
+                    if (shown)
+                        shown->showProgress(done, count);
+                });
+            },
+            m_cancelBroadcast);
+        // Done, cancelled or nobody to send to: the dialog closes.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [shown] {
+            if (shown)
+                shown->accept();
+        });
+    });
+}
+
+} // namespace verbalink
