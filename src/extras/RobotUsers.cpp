@@ -27,6 +27,12 @@ bool RobotUsers::removeByText(const QString& text)
     return false;
 }
 
+bool RobotUsers::removeHandle(const QString& handle)
+{
+    std::lock_guard lock(m_mutex);
+    return m_users.removeIf([&](const RobotUser& user) { return user.handle == handle; }) > 0;
+}
+
 void RobotUsers::clear()
 {
     std::lock_guard lock(m_mutex);

@@ -25,6 +25,8 @@ public:
     bool add(const QString& displayText, const QString& handle);
     // Erases the first user whose display text or handle is the text.
     bool removeByText(const QString& text);
+    // Erases the user with exactly this handle.
+    bool removeHandle(const QString& handle);
     void clear();
     bool isEmpty() const;
     bool contains(const QString& handle) const;

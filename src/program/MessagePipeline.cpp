@@ -8,6 +8,8 @@
 #include "extras/DecryptionHandler.h"
 #include "extras/HandleCipher.h"
 #include "extras/MessageEncryption.h"
+#include "extras/RobotSettingsForm.h"
+#include "extras/RobotUsersForm.h"
 #include "extras/TextArtPictures.h"
 #include "skype/SkypeConnection.h"
 #include "translate/filter/TranslationFilterForm.h"
@@ -15,6 +17,8 @@
 #include "translate/flows/IncomingTranslation.h"
 #include "translate/flows/OutgoingTranslation.h"
 #include "ui/MessageViewDialog.h"
+#include "ui/RobotSettingsDialog.h"
+#include "ui/RobotUsersDialog.h"
 #include "ui/TranslationFilterDialog.h"
 
 #include <QCoreApplication>
@@ -27,6 +31,9 @@ namespace {
 
 constexpr int HideOriginalCommand = 32858;
 constexpr int FilterCommand = 33371;
+constexpr int RobotUsersCommand = 33181;
+constexpr int RobotSettingsCommand = 33183;
+constexpr int SelectUserFirstSlot = 49;
 
 } // namespace
 
@@ -78,6 +85,19 @@ void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& sett
     m_robotUsers.load(settings.robotUserList);
     m_links.link.services().robot.set(m_robot);
     robotUsersChanged();
+    m_links.menu.setChecked(RobotUsersCommand, !m_robotUsers.isEmpty());
+
+    RegistryStore& registry = m_links.registry;
+    m_robotUsersForm = std::make_unique<RobotUsersForm>(
+        m_robotUsers,
+        RobotUsersForm::Ports{
+            contactLookups(), m_links.boxes,
+            [text = m_links.interfaceText] { return text ? text(SelectUserFirstSlot) : QString(); },
+            [&registry](const QString& list) {
+                return writeSetting(registry, QString::fromUtf16(SettingsKeyPath),
+                                    QStringLiteral("RobotUserList"), list);
+            }});
+    m_robotSettingsForm = std::make_unique<RobotSettingsForm>(*m_robot, registry, m_links.boxes);
 }
 
 void MessagePipeline::robotUsersChanged()
@@ -105,15 +125,17 @@ void MessagePipeline::setUpFilter()
     m_filter.load(store);
     m_features->setFilter(&m_filter);
     m_links.menu.setChecked(FilterCommand, !m_filter.isEmpty());
+    m_filterForm =
+        std::make_unique<TranslationFilterForm>(m_filter, store, contactLookups(), m_links.boxes);
+}
+
+ContactLookups MessagePipeline::contactLookups()
+{
     SkypeConnection& link = m_links.link;
-    m_filterForm = std::make_unique<TranslationFilterForm>(
-        m_filter, store,
-        TranslationFilterForm::Contacts{
-            [&link](const QString& name) { return link.displayName(name); },
+    return {[&link](const QString& name) { return link.displayName(name); },
             [&link](const QString& name) {
                 return link.handleOf(name);
-            }},
-        m_links.boxes);
+            }};
 }
 
 void MessagePipeline::setUpEncryption(const Settings& settings)
@@ -179,8 +201,13 @@ void MessagePipeline::setIncomingTranslationEnabled(bool on)
 
 QList<int> MessagePipeline::commandIds()
 {
-    return {HideOriginalCommand, MessageEncryption::EnableCommand, MessageEncryption::ViewCommand,
-            MessageEncryption::AutoPopupCommand, FilterCommand};
+    return {HideOriginalCommand,
+            MessageEncryption::EnableCommand,
+            MessageEncryption::ViewCommand,
+            MessageEncryption::AutoPopupCommand,
+            FilterCommand,
+            RobotUsersCommand,
+            RobotSettingsCommand};
 }
 
 void MessagePipeline::setShowFlags(bool on)
@@ -216,17 +243,30 @@ bool MessagePipeline::handleCommand(int commandId)
         return true;
     }
     if (commandId == FilterCommand) {
-        openFilterDialog();
+        toggleContactDialog(m_filterDialog, [this](const QStringList& contacts) {
+            return makeFilterDialog(contacts);
+        });
+        return true;
+    }
+    if (commandId == RobotUsersCommand) {
+        toggleContactDialog(m_robotUsersDialog, [this](const QStringList& contacts) {
+            return makeRobotUsersDialog(contacts);
+        });
+        return true;
+    }
+    if (commandId == RobotSettingsCommand) {
+        runRobotSettingsDialog();
         return true;
     }
     return false;
 }
 
-void MessagePipeline::openFilterDialog()
+void MessagePipeline::toggleContactDialog(DialogToggle& toggle,
+                                          std::function<QWidget*(const QStringList& contacts)> make)
 {
     // Choosing the command again while the dialog is open closes it.
-    if (m_filterDialog.isOpen()) {
-        m_filterDialog.close();
+    if (toggle.isOpen()) {
+        toggle.close();
         return;
     }
     // The contacts are fetched first, off the GUI thread whose events bring the replies.
@@ -234,31 +274,47 @@ void MessagePipeline::openFilterDialog()
         return;
     QPointer<MessagePipeline> self(this);
     SkypeConnection& link = m_links.link;
-    m_contactsThread = std::thread([self, &link] {
+    m_contactsThread = std::thread([self, &link, &toggle, make = std::move(make)] {
         link.refreshContacts();
         const QStringList entries = link.contactEntries();
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, entries] {
+            [self, &toggle, make, entries] {
                 if (!self)
                     return;
                 self->m_contactsThread.join();
-                self->showFilterDialog(entries);
+                if (!toggle.isOpen())
+                    toggle.toggle([&] { return make(entries); });
             },
             Qt::QueuedConnection);
     });
 }
 
-void MessagePipeline::showFilterDialog(const QStringList& contacts)
+QWidget* MessagePipeline::makeFilterDialog(const QStringList& contacts)
 {
-    if (m_filterDialog.isOpen())
-        return;
-    m_filterDialog.toggle([&] {
-        auto* dialog = new TranslationFilterDialog(*m_filterForm, contacts);
-        connect(dialog, &TranslationFilterDialog::filterClosed, this,
-                [this](bool menuChecked) { m_links.menu.setChecked(FilterCommand, menuChecked); });
-        return dialog;
+    auto* dialog = new TranslationFilterDialog(*m_filterForm, contacts);
+    connect(dialog, &TranslationFilterDialog::filterClosed, this,
+            [this](bool menuChecked) { m_links.menu.setChecked(FilterCommand, menuChecked); });
+    return dialog;
+}
+
+QWidget* MessagePipeline::makeRobotUsersDialog(const QStringList& contacts)
+{
+    auto* dialog = new RobotUsersDialog(*m_robotUsersForm, contacts);
+    connect(dialog, &RobotUsersDialog::usersClosed, this, [this](bool menuChecked) {
+        m_links.menu.setChecked(RobotUsersCommand, menuChecked);
+        robotUsersChanged();
     });
+    return dialog;
+}
+
+void MessagePipeline::runRobotSettingsDialog()
+{
+    // The menu stays live while the dialog runs; choosing the command again does nothing.
+    if (m_robotSettingsForm->isOpen())
+        return;
+    RobotSettingsDialog dialog(*m_robotSettingsForm);
+    dialog.exec();
 }
 
 void MessagePipeline::shutdown()

@@ -3,6 +3,7 @@
 #include "extras/MessageList.h"
 #include "extras/RobotUsers.h"
 #include "program/AppMessageFeatures.h"
+#include "skype/ContactLookups.h"
 #include "translate/engines/EngineDispatcher.h"
 #include "translate/filter/TranslationFilter.h"
 #include "translate/flows/IncomingOptions.h"
@@ -11,6 +12,7 @@
 #include "ui/DialogToggle.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -29,6 +31,8 @@ class MessageViewDialog;
 class OutgoingSpellCheck;
 class OutgoingTranslation;
 class RegistryStore;
+class RobotSettingsForm;
+class RobotUsersForm;
 class ServiceConnections;
 class SkypeConnection;
 class TranslationFilterDialog;
@@ -50,6 +54,8 @@ public:
         Clock& clock;
         RegistryStore& registry;
         MenuModel& menu;
+        // A text of the current interface language by its slot.
+        std::function<QString(int slot)> interfaceText;
     };
 
     MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings);
@@ -83,8 +89,13 @@ private:
     void setUpFilter();
     void setUpEncryption(const Settings& settings);
     void setUpRobot(const ServiceHosts& hosts, const Settings& settings);
-    void openFilterDialog();
-    void showFilterDialog(const QStringList& contacts);
+    ContactLookups contactLookups();
+    // Closes the open dialog, or fetches the contacts and then opens the one make() builds.
+    void toggleContactDialog(DialogToggle& toggle,
+                             std::function<QWidget*(const QStringList& contacts)> make);
+    QWidget* makeFilterDialog(const QStringList& contacts);
+    QWidget* makeRobotUsersDialog(const QStringList& contacts);
+    void runRobotSettingsDialog();
 
     Links m_links;
     std::shared_ptr<AppMessageFeatures> m_features = std::make_shared<AppMessageFeatures>();
@@ -106,8 +117,11 @@ private:
     std::unique_ptr<MessageViewDialog> m_translatedView;
     std::unique_ptr<TranslationFilterForm> m_filterForm;
     DialogToggle m_filterDialog;
+    std::unique_ptr<RobotUsersForm> m_robotUsersForm;
+    DialogToggle m_robotUsersDialog;
+    std::unique_ptr<RobotSettingsForm> m_robotSettingsForm;
     bool m_hideOriginal = false;
-    // Fetches the contacts for the filter dialog; joined before the link goes.
+    // Fetches the contacts for the filter or robot users dialog; joined before the link goes.
     std::thread m_contactsThread;
 };
 

@@ -119,7 +119,10 @@ void TrayProgram::applyStartupSettings()
     restoreLanguageSelection(*m_languages, m_settings);
     m_pipeline = std::make_unique<MessagePipeline>(
         MessagePipeline::Links{m_link, m_connections, *m_languages, m_boxes, m_clock, m_registry,
-                               *m_menu},
+                               *m_menu,
+                               [this](int slot) {
+                                   return interfaceText(slot);
+                               }},
         readServiceHosts(m_registry), m_settings);
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();

@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,75 +20,58 @@ TranslationFilterDialog::TranslationFilterDialog(TranslationFilterForm& form,
     setWindowTitle(QStringLiteral("Verbalink User Translation Filter"));
     buildControls();
     m_form.open(contactEntries);
-    m_user->addItems(m_form.contactEntries());
-    m_user->setCurrentIndex(m_user->count() > 0 ? 0 : -1);
+    m_controls.showContacts(m_form.contactEntries());
     showLines();
 }
 
 void TranslationFilterDialog::buildControls()
 {
-    m_user = new QComboBox(this);
-    m_user->setEditable(true);
-    m_user->setInsertPolicy(QComboBox::NoInsert);
-    m_user->lineEdit()->setMaxLength(int(TranslationFilterForm::MaxUserText));
-    m_user->setMinimumContentsLength(24);
-    m_list = new QListWidget(this);
-    m_list->setMinimumWidth(320);
-    m_add = new QPushButton(QStringLiteral("Add"), this);
-    m_remove = new QPushButton(QStringLiteral("Remove"), this);
-    m_removeAll = new QPushButton(QStringLiteral("Remove All"), this);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
-    m_close->setDefault(true);
+    m_controls = ContactListControls::create(*this, TranslationFilterForm::MaxUserText);
 
     auto* top = new QGridLayout;
     top->addWidget(new QLabel(QStringLiteral("User:"), this), 0, 0);
-    top->addWidget(m_user, 0, 1);
-    top->addWidget(m_add, 0, 2);
+    top->addWidget(m_controls.user, 0, 1);
+    top->addWidget(m_controls.add, 0, 2);
     top->addWidget(new QLabel(QStringLiteral("Set active translation language for user"), this), 1,
                    0, 1, 3);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_remove);
-    buttons->addWidget(m_removeAll);
+    buttons->addWidget(m_controls.remove);
+    buttons->addWidget(m_controls.removeAll);
     buttons->addStretch();
-    buttons->addWidget(m_close);
+    buttons->addWidget(m_controls.close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(m_list);
+    layout->addWidget(m_controls.list);
     layout->addWidget(new QLabel(QStringLiteral("Double click to edit user settings"), this));
     layout->addLayout(buttons);
 
-    connect(m_add, &QPushButton::clicked, this, &TranslationFilterDialog::add);
-    connect(m_remove, &QPushButton::clicked, this, &TranslationFilterDialog::remove);
-    connect(m_removeAll, &QPushButton::clicked, this, &TranslationFilterDialog::removeAll);
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &TranslationFilterDialog::editLine);
+    connect(m_controls.add, &QPushButton::clicked, this, &TranslationFilterDialog::add);
+    connect(m_controls.remove, &QPushButton::clicked, this, &TranslationFilterDialog::remove);
+    connect(m_controls.removeAll, &QPushButton::clicked, this, &TranslationFilterDialog::removeAll);
+    connect(m_controls.close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_controls.list, &QListWidget::itemDoubleClicked, this,
+            &TranslationFilterDialog::editLine);
 }
 
 void TranslationFilterDialog::showLines()
 {
-    const qsizetype row = selectedRow();
-    m_list->clear();
-    m_list->addItems(m_form.lines());
-    if (row >= 0 && row < m_list->count())
-        m_list->setCurrentRow(int(row));
-}
-
-qsizetype TranslationFilterDialog::selectedRow() const
-{
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+    const qsizetype row = m_controls.selectedRow();
+    m_controls.list->clear();
+    m_controls.list->addItems(m_form.lines());
+    if (row >= 0 && row < m_controls.list->count())
+        m_controls.list->setCurrentRow(int(row));
 }
 
 void TranslationFilterDialog::add()
 {
-    if (m_form.add(m_user->currentText()))
+    if (m_form.add(m_controls.user->currentText()))
         showLines();
 }
 
 void TranslationFilterDialog::remove()
 {
-    if (m_form.remove(selectedRow())) {
-        m_list->clearSelection();
+    if (m_form.remove(m_controls.selectedRow())) {
+        m_controls.list->clearSelection();
         showLines();
     }
 }
@@ -102,14 +84,14 @@ void TranslationFilterDialog::removeAll()
 
 void TranslationFilterDialog::editLine()
 {
-    const qsizetype row = selectedRow();
+    const qsizetype row = m_controls.selectedRow();
     std::optional<TranslationRuleEditForm> edit = m_form.beginEdit(row);
     if (!edit)
         return;
     UserSettingsDialog settings(*edit, this);
     settings.exec();
     if (m_form.finishEdit(row, *edit)) {
-        m_list->clearSelection();
+        m_controls.list->clearSelection();
         showLines();
     }
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ContactListControls.h"
 
-class QComboBox;
-class QListWidget;
-class QPushButton;
+#include <QDialog>
 
 namespace verbalink {
 
@@ -33,15 +31,9 @@ private:
     void remove();
     void removeAll();
     void editLine();
-    qsizetype selectedRow() const;
 
     TranslationFilterForm& m_form;
-    QComboBox* m_user = nullptr;
-    QListWidget* m_list = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_remove = nullptr;
-    QPushButton* m_removeAll = nullptr;
-    QPushButton* m_close = nullptr;
+    ContactListControls m_controls;
     bool m_closed = false;
 };
 

@@ -10,11 +10,6 @@ namespace {
 
 const auto SelectFirstText = u"Please, first select an user from the list!";
 
-QString lookUp(const std::function<QString(const QString&)>& lookup, const QString& text)
-{
-    return lookup ? lookup(text) : QString();
-}
-
 } // namespace
 
 TranslationFilterForm::TranslationFilterForm(TranslationFilter& filter,
@@ -36,7 +31,7 @@ QString TranslationFilterForm::lineFor(const TranslationRule& rule)
 {
     QString user = rule.displayText;
     if (user.isEmpty()) {
-        user = lookUp(m_contacts.displayName, rule.handle);
+        user = m_contacts.displayNameOf(rule.handle);
         if (!user.isEmpty())
             m_filter.setDisplayText(rule.handle, user);
         else
@@ -48,7 +43,7 @@ QString TranslationFilterForm::lineFor(const TranslationRule& rule)
 bool TranslationFilterForm::add(const QString& contactText)
 {
     const QString text = contactText.left(MaxUserText);
-    const QString handle = lookUp(m_contacts.handleOf, text);
+    const QString handle = m_contacts.handleFor(text);
     const QString excluded = QString::fromUtf16(ExcludedLanguageCode);
     if (!m_filter.addRule({text, handle, excluded}))
         return false;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "skype/ContactLookups.h"
 #include "translate/filter/TranslationFilterStore.h"
 #include "translate/filter/TranslationRule.h"
 #include "translate/filter/TranslationRuleEditForm.h"
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace verbalink {
@@ -20,11 +20,7 @@ class TranslationFilter;
 // rule list at once, so the next message already follows it.
 class TranslationFilterForm {
 public:
-    // The chat client's contact lookups (the program binds them to its connection).
-    struct Contacts {
-        std::function<QString(const QString& nameOrHandle)> displayName;
-        std::function<QString(const QString& nameOrHandle)> handleOf;
-    };
+    using Contacts = ContactLookups;
 
     struct CloseResult {
         // Whether the "User translation filter" menu item is to be checked.

@@ -1,5 +1,6 @@
 #include "translate/filter/TranslationFilterForm.h"
 
+#include "FakeContacts.h"
 #include "FakeMessageBox.h"
 #include "QtPrinters.h"
 #include "translate/filter/TranslationFilter.h"
@@ -14,34 +15,6 @@ using namespace Qt::StringLiterals;
 
 const QString SelectFirst = u"Please, first select an user from the list!"_s;
 
-// A contact list as the chat client gives it: handle and full name (empty for some).
-struct FakeContacts {
-    QList<std::pair<QString, QString>> contacts{
-        {u"bob"_s, u"Bob Smith"_s}, {u"alice"_s, QString()}, {u"carol"_s, u"Carol"_s}};
-
-    const std::pair<QString, QString>* find(const QString& name) const
-    {
-        for (const auto& contact : contacts)
-            if (contact.second == name || contact.first == name)
-                return &contact;
-        return nullptr;
-    }
-
-    TranslationFilterForm::Contacts lookups() const
-    {
-        return {[this](const QString& name) {
-                    const auto* contact = find(name);
-                    return !contact                    ? QString()
-                           : contact->second.isEmpty() ? contact->first
-                                                       : contact->second;
-                },
-                [this](const QString& name) {
-                    const auto* contact = find(name);
-                    return contact ? contact->first : QString();
-                }};
-    }
-};
-
 class TranslationFilterFormTest : public ::testing::Test {
 protected:
     QString stored = u"zed|xx,gone|fr,alice,bob|de"_s;
@@ -52,7 +25,8 @@ protected:
                                      ++writes;
                                      return true;
                                  }};
-    FakeContacts contacts;
+    test::FakeContacts contacts{
+        {{u"bob"_s, u"Bob Smith"_s}, {u"alice"_s, QString()}, {u"carol"_s, u"Carol"_s}}};
     test::FakeMessageBox boxes;
     TranslationFilter filter;
     TranslationFilterForm form{filter, store, contacts.lookups(), boxes};
