@@ -8,6 +8,7 @@
 #include "extras/DecryptionHandler.h"
 #include "extras/HandleCipher.h"
 #include "extras/MessageEncryption.h"
+#include "extras/PopupContentSource.h"
 #include "extras/TextArtPictures.h"
 #include "skype/SkypeConnection.h"
 #include "translate/filter/TranslationFilterForm.h"
@@ -15,6 +16,7 @@
 #include "translate/flows/IncomingTranslation.h"
 #include "translate/flows/OutgoingTranslation.h"
 #include "ui/MessageViewDialog.h"
+#include "ui/PopupPresenter.h"
 #include "ui/TranslationFilterDialog.h"
 
 #include <QCoreApplication>
@@ -78,6 +80,21 @@ void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& sett
     m_robotUsers.load(settings.robotUserList);
     m_links.link.services().robot.set(m_robot);
     robotUsersChanged();
+}
+
+void MessagePipeline::setUpPopups(const QString& avatarFolder)
+{
+    SkypeConnection& link = m_links.link;
+    auto source = std::make_shared<PopupContentSource>(
+        avatarFolder,
+        PopupContentSource::Contacts{
+            [&link] { return !link.handleAt(0).isEmpty(); },
+            [&link] { return link.refreshContacts(); },
+            [&link](const QString& folder) { link.refreshAvatars(folder); },
+            [&link](const QString& handle) { return link.displayName(handle); }});
+    m_popups = std::make_shared<PopupPresenter>(
+        std::move(source), [features = m_features] { return features->avatarSize(); });
+    link.services().popup.set(m_popups);
 }
 
 void MessagePipeline::robotUsersChanged()
@@ -267,6 +284,7 @@ void MessagePipeline::shutdown()
     link.services().incomingTranslation.set(nullptr);
     link.services().decryption.set(nullptr);
     link.services().robot.set(nullptr);
+    link.services().popup.set(nullptr);
     if (m_contactsThread.joinable())
         m_contactsThread.join();
     if (m_incoming)
@@ -275,6 +293,8 @@ void MessagePipeline::shutdown()
         m_decryption->waitForAll();
     if (m_robot)
         m_robot->stop();
+    if (m_popups)
+        m_popups->shutdown();
 }
 
 } // namespace verbalink
