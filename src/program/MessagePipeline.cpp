@@ -86,12 +86,13 @@ void MessagePipeline::setUpPopups(const QString& avatarFolder)
 {
     SkypeConnection& link = m_links.link;
     auto source = std::make_shared<PopupContentSource>(
-        avatarFolder,
-        PopupContentSource::Contacts{
-            [&link] { return !link.handleAt(0).isEmpty(); },
-            [&link] { return link.refreshContacts(); },
-            [&link](const QString& folder) { link.refreshAvatars(folder); },
-            [&link](const QString& handle) { return link.displayName(handle); }});
+        avatarFolder, PopupContentSource::Contacts{
+                          [&link] { return !link.handleAt(0).isEmpty(); },
+                          [&link] { return link.refreshContacts(); },
+                          [&link](const QString& folder) { link.refreshAvatars(folder); },
+                          [&link](const QString& handle) {
+                              return link.displayName(handle);
+                          }});
     m_popups = std::make_shared<PopupPresenter>(
         std::move(source), [features = m_features] { return features->avatarSize(); });
     link.services().popup.set(m_popups);
