@@ -8,6 +8,7 @@
 #include "extras/DecryptionHandler.h"
 #include "extras/HandleCipher.h"
 #include "extras/MessageEncryption.h"
+#include "extras/PopupContentSource.h"
 #include "extras/RobotSettingsForm.h"
 #include "extras/RobotUsersForm.h"
 #include "extras/TextArtPictures.h"
@@ -17,6 +18,7 @@
 #include "translate/flows/IncomingTranslation.h"
 #include "translate/flows/OutgoingTranslation.h"
 #include "ui/MessageViewDialog.h"
+#include "ui/PopupPresenter.h"
 #include "ui/RobotSettingsDialog.h"
 #include "ui/RobotUsersDialog.h"
 #include "ui/TranslationFilterDialog.h"
@@ -98,6 +100,22 @@ void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& sett
                                     QStringLiteral("RobotUserList"), list);
             }});
     m_robotSettingsForm = std::make_unique<RobotSettingsForm>(*m_robot, registry, m_links.boxes);
+}
+
+void MessagePipeline::setUpPopups(const QString& avatarFolder)
+{
+    SkypeConnection& link = m_links.link;
+    auto source = std::make_shared<PopupContentSource>(
+        avatarFolder, PopupContentSource::Contacts{
+                          [&link] { return !link.handleAt(0).isEmpty(); },
+                          [&link] { return link.refreshContacts(); },
+                          [&link](const QString& folder) { link.refreshAvatars(folder); },
+                          [&link](const QString& handle) {
+                              return link.displayName(handle);
+                          }});
+    m_popups = std::make_shared<PopupPresenter>(
+        std::move(source), [features = m_features] { return features->avatarSize(); });
+    link.services().popup.set(m_popups);
 }
 
 void MessagePipeline::robotUsersChanged()
@@ -323,6 +341,7 @@ void MessagePipeline::shutdown()
     link.services().incomingTranslation.set(nullptr);
     link.services().decryption.set(nullptr);
     link.services().robot.set(nullptr);
+    link.services().popup.set(nullptr);
     if (m_contactsThread.joinable())
         m_contactsThread.join();
     if (m_incoming)
@@ -331,6 +350,8 @@ void MessagePipeline::shutdown()
         m_decryption->waitForAll();
     if (m_robot)
         m_robot->stop();
+    if (m_popups)
+        m_popups->shutdown();
 }
 
 } // namespace verbalink

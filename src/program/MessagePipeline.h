@@ -30,6 +30,7 @@ class MessageEncryption;
 class MessageViewDialog;
 class OutgoingSpellCheck;
 class OutgoingTranslation;
+class PopupPresenter;
 class RegistryStore;
 class RobotSettingsForm;
 class RobotUsersForm;
@@ -80,6 +81,8 @@ public:
     // The A.I. talk robot and the contacts in talk mode.
     ChatRobot& robot() { return *m_robot; }
     RobotUsers& robotUsers() { return m_robotUsers; }
+    // Pops up received messages with the sender's picture from `avatarFolder`.
+    void setUpPopups(const QString& avatarFolder);
     // After the list of robot users changed: switches the robot's step on or off.
     void robotUsersChanged();
     // Ends the worker threads of the features before the link goes.
@@ -112,6 +115,7 @@ private:
     std::shared_ptr<DecryptionHandler> m_decryption;
     RobotUsers m_robotUsers;
     std::shared_ptr<ChatRobot> m_robot;
+    std::shared_ptr<PopupPresenter> m_popups;
     std::unique_ptr<MessageEncryption> m_encryption;
     std::unique_ptr<MessageViewDialog> m_decryptedView;
     std::unique_ptr<MessageViewDialog> m_translatedView;

@@ -26,10 +26,10 @@ constexpr int NewVersionSlot = 52;
 constexpr int NoConnectionSlot = 53;
 
 // Avatars are written by the chat client into this folder under the user's documents.
-void createAvatarFolder()
+QString avatarFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(documents + u"/Verbalink Avatars");
+    return documents + u"/Verbalink Avatars";
 }
 
 } // namespace
@@ -46,7 +46,7 @@ TrayProgram::~TrayProgram()
 
 bool TrayProgram::start()
 {
-    createAvatarFolder();
+    QDir().mkpath(avatarFolder());
     m_link.start();
     setUpServiceConnections();
     // The log is fed from the link thread and senders as well as from here.
@@ -124,6 +124,7 @@ void TrayProgram::applyStartupSettings()
                                    return interfaceText(slot);
                                }},
         readServiceHosts(m_registry), m_settings);
+    m_pipeline->setUpPopups(avatarFolder());
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();
     setUpSpeech();

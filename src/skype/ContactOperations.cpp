@@ -103,14 +103,20 @@ void ContactOperations::requestChat(const QString& handle)
     m_channel.sendToAll(u"CHAT CREATE " % handle);
 }
 
+QString ContactOperations::avatarPath(const QString& avatarFolder, const QString& handle)
+{
+    if (!isSafeFileName(handle))
+        return {};
+    return QDir(avatarFolder).filePath(handle + u".jpg");
+}
+
 void ContactOperations::refreshAvatars(const QString& avatarFolder)
 {
-    const QDir folder(avatarFolder);
     QStringList requests;
     for (const QString& handle : m_contacts.handles()) {
-        if (!isSafeFileName(handle))
+        const QString path = avatarPath(avatarFolder, handle);
+        if (path.isEmpty())
             continue;
-        const QString path = folder.filePath(handle + u".jpg");
         // Deleted first, so a picture the client cannot provide does not linger.
         QFile::remove(path);
         requests.append(u"GET USER " % handle % u" AVATAR 1 " % path);

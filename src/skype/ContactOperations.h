@@ -44,6 +44,8 @@ public:
     bool postArtMessageTo(const QString& name, const QString& effect);
     // Deletes each contact's old picture in `avatarFolder` and asks the client for a new one.
     void refreshAvatars(const QString& avatarFolder);
+    // Where the client puts a contact's picture; empty for a handle that is no plain file name.
+    static QString avatarPath(const QString& avatarFolder, const QString& handle);
 
 private:
     void requestChat(const QString& handle);
