@@ -1,5 +1,6 @@
 #include "audio/AudioFileReader.h"
 
+#include <QFile>
 #include <algorithm>
 
 extern "C" {
@@ -60,12 +61,17 @@ bool AudioFileReader::open(const QString& path)
     m_state = std::make_unique<State>();
     m_error.clear();
     AVFormatContext* raw = nullptr;
-    const QByteArray name = path.toUtf8();
-    if (int rc = avformat_open_input(&raw, name.constData(), nullptr, nullptr); rc < 0)
+    // A local file only: a name such as "concat:..." or a URL must not reach other protocols.
+    const QByteArray name = "file:" + QFile::encodeName(path);
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const int rc = avformat_open_input(&raw, name.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (rc < 0)
         return fail(QStringLiteral("cannot open %1").arg(path), rc);
     m_state->format.reset(raw);
-    if (int rc = avformat_find_stream_info(raw, nullptr); rc < 0)
-        return fail(QStringLiteral("cannot read %1").arg(path), rc);
+    if (int found = avformat_find_stream_info(raw, nullptr); found < 0)
+        return fail(QStringLiteral("cannot read %1").arg(path), found);
     if (!openCodec() || !openResampler())
         return false;
     return true;

@@ -175,10 +175,15 @@ TEST(MusicDecoder, RefusesFilesThatAreNotAudioWithoutLeavingAThread)
     QByteArray noise(4096, '\0');
     for (qsizetype i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919) % 251);
+    // Audio reached through another protocol than a plain file is refused too.
+    const QString wav = makeSine(dir, QStringLiteral("sine.wav"), {});
+    ASSERT_FALSE(wav.isEmpty());
     const QStringList paths{dir.filePath(QStringLiteral("missing.mp3")),
+                            QStringLiteral("concat:%1|%1").arg(wav),
                             write(QStringLiteral("empty.mp3"), {}),
                             write(QStringLiteral("notes.txt"), "Remember to buy milk.\n"),
-                            write(QStringLiteral("noise.ogg"), noise), dir.path()};
+                            write(QStringLiteral("noise.ogg"), noise),
+                            dir.path()};
 
     const int before = threadCount();
     MusicDecoder decoder;
