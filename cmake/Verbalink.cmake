@@ -28,8 +28,17 @@ function(verbalink_test name)
   cmake_parse_arguments(arg "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE verbalink_options GTest::gtest GTest::gmock GTest::gtest_main ${arg_LIBS})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${arg_ENVIRONMENT}")
+  # Discovered tests get property values whole only when they are not lists, so the one extra
+  # variable a target may set goes in as an environment modification of its own.
+  set(properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  list(LENGTH arg_ENVIRONMENT extra)
+  if(extra GREATER 1)
+    message(FATAL_ERROR "verbalink_test(${name}): at most one ENVIRONMENT entry")
+  elseif(extra EQUAL 1)
+    string(REGEX REPLACE "^([^=]+)=(.*)$" "\\1=set:\\2" modification "${arg_ENVIRONMENT}")
+    list(APPEND properties ENVIRONMENT_MODIFICATION "${modification}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()
 
 # Sanitized build (scripts/test --sanitize): the first report ends the process with an error.
