@@ -75,6 +75,14 @@ QByteArray audio(qsizetype size, int seed)
     return bytes;
 }
 
+std::shared_ptr<CallAudioConnection> startWithOneClient(CallAudioServer& server, TcpSocket& client)
+{
+    if (!server.start() || !client.connectTo(Loopback, server.port()) ||
+        !eventually([&] { return server.connections().size() == 1; }))
+        return nullptr;
+    return server.connections().front();
+}
+
 TEST(CallAudioServerTest, WalksPastTakenPortsAndReportsThePortInForce)
 {
     const quint16 base = CallAudioServer::CaptureBasePort;
@@ -127,11 +135,9 @@ TEST(CallAudioServerTest, CaptureKeepsEachClientsBytesInOrderAcrossADepartedMidd
 TEST(CallAudioServerTest, InputSendsQueuedBytesToItsClient)
 {
     CallAudioServer server(CallAudioServer::Role::Input, 0);
-    ASSERT_TRUE(server.start());
     TcpSocket client;
-    ASSERT_TRUE(client.connectTo(Loopback, server.port()));
-    ASSERT_TRUE(eventually([&] { return server.connections().size() == 1; }));
-    const auto connection = server.connections().front();
+    const auto connection = startWithOneClient(server, client);
+    ASSERT_TRUE(connection);
     // More than one socket buffer's worth, queued in pieces while earlier ones go out.
     for (int piece = 0; piece < 8; ++piece) {
         const QByteArray bytes = audio(64000, piece);
@@ -174,11 +180,9 @@ TEST(CallAudioServerTest, ANinthClientIsClosedAtOnceAndTheEightKeepWorking)
 TEST(CallAudioServerTest, StopClosesTheConnectionsAndTheyStayUsable)
 {
     CallAudioServer server(CallAudioServer::Role::Input, 0);
-    ASSERT_TRUE(server.start());
     TcpSocket client;
-    ASSERT_TRUE(client.connectTo(Loopback, server.port()));
-    ASSERT_TRUE(eventually([&] { return server.connections().size() == 1; }));
-    const auto connection = server.connections().front();
+    const auto connection = startWithOneClient(server, client);
+    ASSERT_TRUE(connection);
     server.stop();
     EXPECT_FALSE(server.isListening());
     EXPECT_TRUE(closedByServer(client));
