@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QtGlobal>
+#include <functional>
+#include <mutex>
+
+namespace verbalink {
+
+// The bounded byte buffer of one accepted call audio connection, shared under its own lock by
+// the server's I/O thread and the audio engine: received audio waiting to be consumed, or audio
+// waiting to be sent. Bytes are raw 16-bit PCM, so whatever is dropped is dropped in whole
+// samples and the buffer never slips by half a sample.
+class CallAudioConnection {
+public:
+    static constexpr qsizetype Capacity = 100000;
+
+    // wake, if set, is called after bytes were queued into an empty buffer.
+    explicit CallAudioConnection(std::function<void()> wake = {});
+
+    // Appends what fits in the room left and drops the rest; returns the bytes kept.
+    qsizetype append(QByteArrayView bytes);
+    // Removes and returns up to max bytes from the front.
+    QByteArray take(qsizetype max = Capacity);
+    // Offers the held bytes to send, which returns how many it took (or a negative value);
+    // those leave the front. Returns send's result.
+    qsizetype drainInto(const std::function<qsizetype(const char*, qsizetype)>& send);
+    qsizetype held() const;
+    // Bytes dropped so far for want of room.
+    qint64 dropped() const;
+    // False once the server has seen the peer go or has stopped; the wake hook is dropped then.
+    bool isOpen() const;
+    void markClosed();
+
+private:
+    mutable std::mutex m_lock;
+    QByteArray m_bytes;
+    qint64 m_dropped = 0;
+    bool m_skipByte = false; // an odd drop also drops the next byte, keeping samples aligned
+    bool m_open = true;
+    std::function<void()> m_wake;
+};
+
+} // namespace verbalink
