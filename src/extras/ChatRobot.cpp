@@ -23,17 +23,12 @@ constexpr int TimeoutValue = 5000;
 constexpr qsizetype InputCapacity = 10000;
 constexpr qsizetype AnswerCharacters = 20000;
 constexpr QByteArrayView English = "en";
-constexpr qint64 DelaySliceMs = 100;
 
 std::unique_ptr<HttpConnection> connectionTo(const QByteArray& host, const ProxySettings& proxy,
                                              MessageBoxPort& boxes)
 {
     auto connection = std::make_unique<HttpConnection>(boxes);
-    connection->setTimeoutValue(TimeoutValue);
-    connection->setSingleRead(false);
-    connection->setHost(host);
-    if (proxy.enabled)
-        connection->applyProxy(proxy);
+    connection->setUp(host, TimeoutValue, proxy);
     return connection;
 }
 
@@ -51,7 +46,7 @@ ChatRobot::~ChatRobot()
 void ChatRobot::stop()
 {
     m_stopping = true;
-    waitForTurns();
+    m_turns.stop();
 }
 
 QByteArray ChatRobot::robotIdOrDefault(const QByteArray& stored)
@@ -74,16 +69,7 @@ ChatRobot::Options ChatRobot::options() const
 
 void ChatRobot::handle(const QString& text, const QString& partner)
 {
-    std::lock_guard lock(m_turnsMutex);
-    if (m_stopping)
-        return;
-    reapFinished();
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    std::thread thread([this, text, partner, done] {
-        turn(text, partner);
-        *done = true;
-    });
-    m_turns.push_back({std::move(thread), std::move(done)});
+    m_turns.start([this, text, partner] { turn(text, partner); });
 }
 
 void ChatRobot::turn(const QString& text, const QString& handle)
@@ -92,10 +78,9 @@ void ChatRobot::turn(const QString& text, const QString& handle)
     if (handle.size() < 2 || !m_links.users.contains(handle))
         return;
     if (options().delayAnswer) {
-        // As if typed: 5 to 10 seconds, in slices so that an exit need not wait for it.
+        // As if typed: 5 to 10 seconds.
         const qint64 delayMs = (qint64(QRandomGenerator::global()->bounded(6u)) + 5) * 1000;
-        for (qint64 slept = 0; slept < delayMs && !m_stopping; slept += DelaySliceMs)
-            m_links.clock.sleepMs(DelaySliceMs);
+        m_links.clock.sleepUnless(delayMs, m_stopping);
     }
     if (m_stopping || !ask(handle, text))
         return;
@@ -157,25 +142,7 @@ QByteArray ChatRobot::request(QByteArrayView host, QByteArrayView robotId, const
 
 void ChatRobot::waitForTurns()
 {
-    std::list<Turn> running;
-    {
-        std::lock_guard lock(m_turnsMutex);
-        running.swap(m_turns);
-    }
-    for (Turn& turn : running)
-        turn.thread.join();
-}
-
-void ChatRobot::reapFinished()
-{
-    for (auto it = m_turns.begin(); it != m_turns.end();) {
-        if (*it->done) {
-            it->thread.join();
-            it = m_turns.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    m_turns.waitForAll();
 }
 
 } // namespace verbalink

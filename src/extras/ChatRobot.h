@@ -1,14 +1,13 @@
 #pragma once
 
+#include "platform/WorkerThreads.h"
 #include "skype/IncomingMessageHandler.h"
 
 #include <QByteArray>
 #include <QString>
 #include <atomic>
-#include <list>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 namespace verbalink {
 
@@ -68,12 +67,7 @@ public:
                               QByteArrayView conversationId, QByteArrayView proxyLine);
 
 private:
-    struct Turn {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
     void turn(const QString& text, const QString& handle);
-    void reapFinished();
 
     Links m_links;
     QByteArray m_robotHost;
@@ -83,8 +77,7 @@ private:
     // One robot request at a time: both translations, the exchange and the record update.
     std::mutex m_robotLock;
     std::atomic<bool> m_stopping{false};
-    std::mutex m_turnsMutex;
-    std::list<Turn> m_turns;
+    WorkerThreads m_turns;
 };
 
 } // namespace verbalink

@@ -20,41 +20,12 @@ void DecryptionHandler::handle(const QString& text, const QString& partner)
     // A handle this short cannot be a sender's; nothing could be deciphered for it.
     if (partner.size() < 2)
         return;
-    reapFinished();
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    std::lock_guard lock(m_jobsMutex);
-    m_jobs.push_back(Job{std::thread([this, text, partner, done] {
-                             decrypt(text, partner);
-                             *done = true;
-                         }),
-                         done});
+    m_jobs.start([this, text, partner] { decrypt(text, partner); });
 }
 
 void DecryptionHandler::waitForAll()
 {
-    std::list<Job> jobs;
-    {
-        std::lock_guard lock(m_jobsMutex);
-        jobs.swap(m_jobs);
-    }
-    for (Job& job : jobs)
-        job.thread.join();
-}
-
-void DecryptionHandler::reapFinished()
-{
-    std::list<Job> finished;
-    {
-        std::lock_guard lock(m_jobsMutex);
-        for (auto it = m_jobs.begin(); it != m_jobs.end();) {
-            const auto next = std::next(it);
-            if (*it->done)
-                finished.splice(finished.end(), m_jobs, it);
-            it = next;
-        }
-    }
-    for (Job& job : finished)
-        job.thread.join();
+    m_jobs.waitForAll();
 }
 
 void DecryptionHandler::decrypt(const QString& text, const QString& partner)

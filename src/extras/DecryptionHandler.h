@@ -1,14 +1,12 @@
 #pragma once
 
+#include "platform/WorkerThreads.h"
 #include "skype/IncomingMessageHandler.h"
 
 #include <QString>
 #include <atomic>
 #include <functional>
-#include <list>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 namespace verbalink {
 
@@ -38,20 +36,14 @@ public:
     void waitForAll();
 
 private:
-    struct Job {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
-
     void decrypt(const QString& text, const QString& partner);
     QString senderName(const QString& partner);
-    void reapFinished();
 
     MessageList& m_list;
     Contacts m_contacts;
     std::function<void()> m_listed;
-    std::mutex m_jobsMutex;
-    std::list<Job> m_jobs;
+    // Last: its threads are joined before the members they use go.
+    WorkerThreads m_jobs;
 };
 
 } // namespace verbalink

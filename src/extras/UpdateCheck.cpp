@@ -15,7 +15,6 @@ constexpr QByteArrayView VersionKey = "VerbalinkVersion:";
 constexpr qsizetype ResponseCapacity = 1024;
 constexpr int TimeoutValue = 5000;
 constexpr qint64 RetryDelayMs = 250;
-constexpr qint64 StartDelaySliceMs = 100;
 const auto Caption = QStringLiteral("Verbalink update check");
 
 QByteArray versionRequest(const UpdateCheck::Site& site)
@@ -49,10 +48,7 @@ void UpdateCheck::run(Mode mode, const Request& request)
 {
     const bool automatic = mode == Mode::Automatic;
     if (automatic) {
-        // In slices, so that an exit right after the start need not wait for the whole delay.
-        for (qint64 slept = 0; slept < StartDelayMs && !m_stopping; slept += StartDelaySliceMs)
-            m_links.clock.sleepMs(StartDelaySliceMs);
-        if (m_stopping || !dueForAutomaticCheck())
+        if (!m_links.clock.sleepUnless(StartDelayMs, m_stopping) || !dueForAutomaticCheck())
             return;
     }
     const QByteArray response = fetchVersionFile(request.site);
@@ -94,11 +90,7 @@ bool UpdateCheck::dueForAutomaticCheck()
 QByteArray UpdateCheck::fetchVersionFile(const Site& site)
 {
     HttpConnection connection(m_links.boxes);
-    connection.setHost(site.host);
-    connection.setTimeoutValue(TimeoutValue);
-    connection.setSingleRead(false);
-    if (site.proxy.enabled)
-        connection.applyProxy(site.proxy);
+    connection.setUp(site.host, TimeoutValue, site.proxy);
     const QByteArray request = versionRequest(site);
     QByteArray response;
     if (connection.exchange(request, response, ResponseCapacity) > 0)

@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -15,6 +16,17 @@ qint64 Clock::epochSeconds() const
 {
     using namespace std::chrono;
     return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+bool Clock::sleepUnless(qint64 ms, const std::atomic<bool>& stop)
+{
+    constexpr qint64 SliceMs = 100;
+    for (qint64 slept = 0; slept < ms; slept += SliceMs) {
+        if (stop)
+            return false;
+        sleepMs(std::min(SliceMs, ms - slept));
+    }
+    return !stop;
 }
 
 SystemClock::SystemClock() : m_origin(steadyMs()) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <atomic>
 
 namespace verbalink {
 
@@ -14,6 +15,9 @@ public:
     virtual void sleepMs(qint64 ms) = 0;
     // Seconds since 1970-01-01 UTC, for times that are stored.
     virtual qint64 epochSeconds() const;
+    // Sleeps in slices of 100 ms and gives up as soon as `stop` is set, so a program ending
+    // need not wait out a long delay; false when it gave up.
+    bool sleepUnless(qint64 ms, const std::atomic<bool>& stop);
 };
 
 // The real clock: steady time since the object was made, real sleeps.

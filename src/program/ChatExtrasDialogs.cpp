@@ -12,8 +12,11 @@
 namespace verbalink {
 
 ChatExtrasDialogs::ChatExtrasDialogs(SkypeConnection& link, Clock& clock)
-    : m_link(link), m_clock(clock)
-{}
+    : m_link(link), m_clock(clock), m_opener(link)
+{
+    connect(&m_opener, &ContactDialogOpener::opened, this,
+            [this](QWidget* dialog) { Q_EMIT opened(dialog->windowTitle()); });
+}
 
 ChatExtrasDialogs::~ChatExtrasDialogs()
 {
@@ -23,8 +26,7 @@ ChatExtrasDialogs::~ChatExtrasDialogs()
 
 void ChatExtrasDialogs::joinWorkers()
 {
-    if (m_contactsThread.joinable())
-        m_contactsThread.join();
+    m_opener.join();
     if (m_broadcastThread.joinable())
         m_broadcastThread.join();
 }
@@ -33,7 +35,7 @@ bool ChatExtrasDialogs::handleCommand(int commandId)
 {
     switch (commandId) {
     case GreetingsCommand:
-        toggle(m_greetings, false, [this](const QStringList& contacts) {
+        m_opener.toggle(m_greetings, [this](const QStringList& contacts) {
             return new GreetingsDialog(m_greetingsForm, contacts,
                                        [this](const QString& user, const QString& text) {
                                            m_link.postMessageTo(user, text, true);
@@ -41,7 +43,7 @@ bool ChatExtrasDialogs::handleCommand(int commandId)
         });
         return true;
     case ArtCommand:
-        toggle(m_art, false, [this](const QStringList& contacts) {
+        m_opener.toggle(m_art, [this](const QStringList& contacts) {
             return new FunArtDialog(m_pictures, contacts,
                                     [this](const QString& user, const QString& effect) {
                                         m_link.postArtMessageTo(user, effect);
@@ -49,56 +51,22 @@ bool ChatExtrasDialogs::handleCommand(int commandId)
         });
         return true;
     case BroadcastCommand:
-        toggle(m_broadcast, true, [this](const QStringList&) {
-            auto* dialog = new BroadcastDialog;
-            connect(dialog, &BroadcastDialog::sendRequested, this,
+        m_opener.toggle(
+            m_broadcast,
+            [this](const QStringList&) {
+                auto* dialog = new BroadcastDialog;
+                connect(
+                    dialog, &BroadcastDialog::sendRequested, this,
                     [this, dialog](const QString& message) { startBroadcast(dialog, message); });
-            connect(dialog, &BroadcastDialog::cancelRequested, this,
-                    [this] { m_cancelBroadcast = true; });
-            return dialog;
-        });
+                connect(dialog, &BroadcastDialog::cancelRequested, this,
+                        [this] { m_cancelBroadcast = true; });
+                return dialog;
+            },
+            true);
         return true;
     default:
         return false;
     }
-}
-
-void ChatExtrasDialogs::toggle(DialogToggle& dialog, bool onlyWhenEmpty,
-                               std::function<QWidget*(const QStringList& contacts)> make)
-{
-    if (dialog.isOpen()) {
-        dialog.close();
-        return;
-    }
-    fetchContactsThen(onlyWhenEmpty, [this, &dialog, make](const QStringList& contacts) {
-        if (dialog.isOpen())
-            return;
-        dialog.toggle([&] { return make(contacts); });
-        Q_EMIT opened(dialog.dialog()->windowTitle());
-    });
-}
-
-void ChatExtrasDialogs::fetchContactsThen(bool onlyWhenEmpty, Show show)
-{
-    // One fetch at a time; a command while one runs is the same request.
-    if (m_contactsThread.joinable())
-        return;
-    QPointer<ChatExtrasDialogs> self(this);
-    SkypeConnection& link = m_link;
-    m_contactsThread = std::thread([self, &link, onlyWhenEmpty, show] {
-        if (!onlyWhenEmpty || link.contactEntries().isEmpty())
-            link.refreshContacts();
-        const QStringList entries = link.contactEntries();
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, entries, show] {
-                if (!self)
-                    return;
-                self->m_contactsThread.join();
-                show(entries);
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 void ChatExtrasDialogs::startBroadcast(BroadcastDialog* dialog, const QString& message)

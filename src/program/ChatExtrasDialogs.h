@@ -2,6 +2,7 @@
 
 #include "extras/GreetingsForm.h"
 #include "extras/TextArtPictures.h"
+#include "program/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 
 #include <QObject>
@@ -37,12 +38,6 @@ Q_SIGNALS:
     void opened(const QString& title);
 
 private:
-    using Show = std::function<void(const QStringList& contacts)>;
-    // Refreshes the contacts on a worker (unless only an empty list is to be refreshed and it
-    // is not empty), then shows on the GUI thread.
-    void fetchContactsThen(bool onlyWhenEmpty, Show show);
-    void toggle(DialogToggle& dialog, bool onlyWhenEmpty,
-                std::function<QWidget*(const QStringList& contacts)> make);
     void startBroadcast(BroadcastDialog* dialog, const QString& message);
     void joinWorkers();
 
@@ -50,10 +45,10 @@ private:
     Clock& m_clock;
     GreetingsForm m_greetingsForm{GreetingTable::builtIn()};
     TextArtPictures m_pictures{TextArtPictures::builtIn()};
+    ContactDialogOpener m_opener;
     DialogToggle m_greetings;
     DialogToggle m_art;
     DialogToggle m_broadcast;
-    std::thread m_contactsThread;
     std::thread m_broadcastThread;
     std::atomic<bool> m_cancelBroadcast{false};
 };

@@ -23,8 +23,6 @@
 #include "ui/RobotUsersDialog.h"
 #include "ui/TranslationFilterDialog.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 #include <thread>
 
 namespace verbalink {
@@ -261,13 +259,13 @@ bool MessagePipeline::handleCommand(int commandId)
         return true;
     }
     if (commandId == FilterCommand) {
-        toggleContactDialog(m_filterDialog, [this](const QStringList& contacts) {
+        m_contactDialogs.toggle(m_filterDialog, [this](const QStringList& contacts) {
             return makeFilterDialog(contacts);
         });
         return true;
     }
     if (commandId == RobotUsersCommand) {
-        toggleContactDialog(m_robotUsersDialog, [this](const QStringList& contacts) {
+        m_contactDialogs.toggle(m_robotUsersDialog, [this](const QStringList& contacts) {
             return makeRobotUsersDialog(contacts);
         });
         return true;
@@ -277,35 +275,6 @@ bool MessagePipeline::handleCommand(int commandId)
         return true;
     }
     return false;
-}
-
-void MessagePipeline::toggleContactDialog(DialogToggle& toggle,
-                                          std::function<QWidget*(const QStringList& contacts)> make)
-{
-    // Choosing the command again while the dialog is open closes it.
-    if (toggle.isOpen()) {
-        toggle.close();
-        return;
-    }
-    // The contacts are fetched first, off the GUI thread whose events bring the replies.
-    if (m_contactsThread.joinable())
-        return;
-    QPointer<MessagePipeline> self(this);
-    SkypeConnection& link = m_links.link;
-    m_contactsThread = std::thread([self, &link, &toggle, make = std::move(make)] {
-        link.refreshContacts();
-        const QStringList entries = link.contactEntries();
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, &toggle, make, entries] {
-                if (!self)
-                    return;
-                self->m_contactsThread.join();
-                if (!toggle.isOpen())
-                    toggle.toggle([&] { return make(entries); });
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 QWidget* MessagePipeline::makeFilterDialog(const QStringList& contacts)
@@ -342,8 +311,7 @@ void MessagePipeline::shutdown()
     link.services().decryption.set(nullptr);
     link.services().robot.set(nullptr);
     link.services().popup.set(nullptr);
-    if (m_contactsThread.joinable())
-        m_contactsThread.join();
+    m_contactDialogs.join();
     if (m_incoming)
         m_incoming->waitForThreads();
     if (m_decryption)

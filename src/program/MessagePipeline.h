@@ -3,6 +3,7 @@
 #include "extras/MessageList.h"
 #include "extras/RobotUsers.h"
 #include "program/AppMessageFeatures.h"
+#include "program/ContactDialogOpener.h"
 #include "skype/ContactLookups.h"
 #include "translate/engines/EngineDispatcher.h"
 #include "translate/filter/TranslationFilter.h"
@@ -14,7 +15,6 @@
 #include <QObject>
 #include <functional>
 #include <memory>
-#include <thread>
 
 namespace verbalink {
 
@@ -93,9 +93,6 @@ private:
     void setUpEncryption(const Settings& settings);
     void setUpRobot(const ServiceHosts& hosts, const Settings& settings);
     ContactLookups contactLookups();
-    // Closes the open dialog, or fetches the contacts and then opens the one make() builds.
-    void toggleContactDialog(DialogToggle& toggle,
-                             std::function<QWidget*(const QStringList& contacts)> make);
     QWidget* makeFilterDialog(const QStringList& contacts);
     QWidget* makeRobotUsersDialog(const QStringList& contacts);
     void runRobotSettingsDialog();
@@ -126,7 +123,7 @@ private:
     std::unique_ptr<RobotSettingsForm> m_robotSettingsForm;
     bool m_hideOriginal = false;
     // Fetches the contacts for the filter or robot users dialog; joined before the link goes.
-    std::thread m_contactsThread;
+    ContactDialogOpener m_contactDialogs{m_links.link};
 };
 
 } // namespace verbalink

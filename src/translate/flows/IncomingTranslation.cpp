@@ -28,7 +28,7 @@ IncomingTranslation::IncomingTranslation(Links links, QByteArray searchHost,
 IncomingTranslation::~IncomingTranslation()
 {
     m_stopping = true;
-    waitForThreads();
+    m_threads.stop();
 }
 
 void IncomingTranslation::handle(const QString& text, const QString& partner)
@@ -36,39 +36,12 @@ void IncomingTranslation::handle(const QString& text, const QString& partner)
     // Group chats have no partner to translate for.
     if (partner.size() < 2)
         return;
-    std::lock_guard lock(m_threadsMutex);
-    if (m_stopping)
-        return;
-    reapFinished();
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    std::thread thread([this, text, partner, done] {
-        translate(text, partner);
-        *done = true;
-    });
-    m_threads.push_back({std::move(thread), std::move(done)});
+    m_threads.start([this, text, partner] { translate(text, partner); });
 }
 
 void IncomingTranslation::waitForThreads()
 {
-    std::list<Worker> running;
-    {
-        std::lock_guard lock(m_threadsMutex);
-        running.swap(m_threads);
-    }
-    for (Worker& worker : running)
-        worker.thread.join();
-}
-
-void IncomingTranslation::reapFinished()
-{
-    for (auto it = m_threads.begin(); it != m_threads.end();) {
-        if (*it->done) {
-            it->thread.join();
-            it = m_threads.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    m_threads.waitForAll();
 }
 
 void IncomingTranslation::translate(const QString& text, const QString& partner)
@@ -79,12 +52,7 @@ void IncomingTranslation::translate(const QString& text, const QString& partner)
         return;
 
     HttpConnection connection(m_links.boxes);
-    connection.setTimeoutValue(TimeoutValue);
-    connection.setSingleRead(false);
-    connection.setHost(m_searchHost);
-    const ProxySettings proxy = m_links.connections.proxySettings();
-    if (proxy.enabled)
-        connection.applyProxy(proxy);
+    connection.setUp(m_searchHost, TimeoutValue, m_links.connections.proxySettings());
     const EngineExchange exchange(m_links.clock);
     const EngineContext context{connection, exchange, m_translateHost,
                                 m_links.connections.proxyAuthorizationLine()};

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/WorkerThreads.h"
 #include "skype/IncomingMessageHandler.h"
 
 #include <QByteArray>
 #include <QString>
 #include <atomic>
 #include <functional>
-#include <list>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 namespace verbalink {
 
@@ -58,24 +56,16 @@ public:
     void waitForThreads();
 
 private:
-    struct Worker {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
-
     void translate(const QString& text, const QString& partner);
     QByteArray targetLanguage();
     void show(const QString& translation, const QString& partner);
-    // Joins threads that have ended; called with the thread lock held.
-    void reapFinished();
 
     Links m_links;
     QByteArray m_searchHost;
     QByteArray m_translateHost;
     ListSink m_toList;
     std::atomic<bool> m_stopping{false};
-    std::mutex m_threadsMutex;
-    std::list<Worker> m_threads;
+    WorkerThreads m_threads;
 };
 
 } // namespace verbalink

@@ -62,6 +62,15 @@ void HttpConnection::applyProxy(const ProxySettings& settings)
     m_config.route.hostAddress = 0;
 }
 
+void HttpConnection::setUp(QByteArrayView host, int timeoutValue, const ProxySettings& proxy)
+{
+    setTimeoutValue(timeoutValue);
+    setSingleRead(false);
+    setHost(host);
+    if (proxy.enabled)
+        applyProxy(proxy);
+}
+
 void HttpConnection::disableProxy()
 {
     std::lock_guard lock(m_configMutex);

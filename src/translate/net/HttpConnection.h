@@ -45,6 +45,9 @@ public:
     void applyProxy(const ProxySettings& settings);
     // Goes direct again.
     void disableProxy();
+    // A connection of a feature's own: bound to the host, with the time-out value, reading
+    // until the server closes (not single read), through the proxy when it is enabled.
+    void setUp(QByteArrayView host, int timeoutValue, const ProxySettings& proxy);
 
     // Each chunk of an answer waits at most (value / 10) quiet spells of 20 ms.
     void setTimeoutValue(int value);
