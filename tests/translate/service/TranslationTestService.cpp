@@ -249,6 +249,8 @@ void TranslationTestService::handle(int fd)
 
     const Route route = routeOf(bytes);
     const Answer answer = nextAnswer(route, bytes);
+    // Recorded before the answer goes out: a client that has its answer may look at once.
+    const qsizetype index = record(route, bytes);
     if (answer.kind == Answer::Hold) {
         const auto giveUp = Clock::now() + std::chrono::milliseconds(HoldWaitMs);
         while (open && !m_stop && Clock::now() < giveUp)
@@ -265,8 +267,16 @@ void TranslationTestService::handle(int fd)
     ::close(fd);
 
     std::lock_guard lock(m_mutex);
+    m_requests[index].bytes = bytes;
+    m_finished.notify_all();
+}
+
+qsizetype TranslationTestService::record(Route route, const QByteArray& bytes)
+{
+    std::lock_guard lock(m_mutex);
     m_requests.append({route, bytes});
     m_finished.notify_all();
+    return m_requests.size() - 1;
 }
 
 TranslationTestService::Answer TranslationTestService::nextAnswer(Route route,

@@ -78,6 +78,7 @@ private:
     void serve();
     void handle(int fd);
     Answer nextAnswer(Route route, const QByteArray& request);
+    qsizetype record(Route route, const QByteArray& bytes);
 
     int m_listenFd = -1;
     quint16 m_port = 0;
