@@ -172,6 +172,8 @@ void CallAudioServer::acceptPending()
             onQueued = [this] {
                 wake();
             };
+        else
+            onQueued = m_activity;
         m_table.push_back({fd, std::make_shared<CallAudioConnection>(std::move(onQueued))});
     }
 }
@@ -223,6 +225,8 @@ void CallAudioServer::remove(int fd)
     found->connection->markClosed();
     closeConnection(fd);
     m_table.erase(found);
+    if (m_activity)
+        m_activity();
 }
 
 } // namespace verbalink

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -34,6 +35,9 @@ public:
     // port could be bound or the server already runs.
     bool start();
     void stop();
+    // Called on the I/O thread when captured bytes arrive in an empty buffer and when a
+    // connection ends: what the audio engine waits for. Set it before start().
+    void setActivityHook(std::function<void()> hook) { m_activity = std::move(hook); }
     bool isListening() const { return m_listening.load(); }
     // The port put into the routing commands: the bound one, or the last one tried.
     quint16 port() const { return m_port.load(); }
@@ -66,6 +70,7 @@ private:
     mutable std::mutex m_tableLock;
     std::vector<Entry> m_table;
     QByteArray m_chunk;
+    std::function<void()> m_activity;
     std::thread m_thread;
 };
 

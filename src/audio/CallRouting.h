@@ -27,6 +27,8 @@ public:
     // Input from the input port; the microphone copy too unless recording already routes it.
     bool routeInput(const QString& callId);
     bool recordingRouted() const { return m_recordingRouted.load(); }
+    // A finished recording: the client has dropped the routed streams.
+    void clearRecordingRouted() { m_recordingRouted = false; }
 
     // The command for one call, with the port in decimal and quoted when there is one.
     static QByteArray command(const QString& callId, const char* suffix,
