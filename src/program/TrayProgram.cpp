@@ -25,11 +25,15 @@ constexpr int LatestVersionSlot = 51;
 constexpr int NewVersionSlot = 52;
 constexpr int NoConnectionSlot = 53;
 
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 // Avatars are written by the chat client into this folder under the user's documents.
 QString avatarFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents + u"/Verbalink Avatars";
+    return documentsFolder() + u"/Verbalink Avatars";
 }
 
 } // namespace
@@ -128,6 +132,21 @@ void TrayProgram::applyStartupSettings()
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();
     setUpSpeech();
+    setUpCallAudio();
+}
+
+void TrayProgram::setUpCallAudio()
+{
+    m_callAudio = std::make_unique<CallAudioFeature>(CallAudioFeature::Links{
+        m_link, m_clock, m_registry, m_boxes, m_shell, *m_menu,
+        [this](int slot) { return interfaceText(slot); },
+        [this](const QString& line) { m_debugLog.logLine(line); }});
+    connect(m_callAudio.get(), &CallAudioFeature::opened, this, [](const QString& title) {
+        qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
+    });
+    if (m_callAudio->start(documentsFolder(), m_settings))
+        qCInfo(lcShell, "call audio ports %d and %d", m_callAudio->audio().captureServer().port(),
+               m_callAudio->audio().inputServer().port());
 }
 
 void TrayProgram::checkForUpdates(UpdateCheck::Mode mode)

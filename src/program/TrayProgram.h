@@ -15,6 +15,7 @@
 #include "langtools/SpellChecker.h"
 #include "platform/Clock.h"
 #include "platform/DesktopRegistryStore.h"
+#include "program/CallAudioFeature.h"
 #include "program/ChatExtrasDialogs.h"
 #include "program/LoggedFeedback.h"
 #include "program/MessagePipeline.h"
@@ -68,6 +69,7 @@ private:
     void registerHotKeys();
     void openProductPage(const QString& page);
     void setUpSpellCheck();
+    void setUpCallAudio();
     void checkForUpdates(UpdateCheck::Mode mode);
     // A text of the interface string table in the current interface language.
     QString interfaceText(int slot) const;
@@ -113,6 +115,7 @@ private:
     std::shared_ptr<SpellCheckPrompt> m_spellPrompt;
     std::unique_ptr<SpellCheckMenu> m_spellMenu;
     std::unique_ptr<ChatExtrasDialogs> m_extrasDialogs;
+    std::unique_ptr<CallAudioFeature> m_callAudio;
     // Last: its threads are joined before what they use goes.
     std::unique_ptr<UpdateCheck> m_updateCheck;
 };

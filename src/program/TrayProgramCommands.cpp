@@ -42,6 +42,7 @@ void TrayProgram::registerCommands()
 
     m_commands.addRouter([this](int id) { return m_spellMenu->handleCommand(id); });
     m_commands.addRouter([this](int id) { return m_extrasDialogs->handleCommand(id); });
+    m_commands.addRouter([this](int id) { return m_callAudio->handleCommand(id); });
 
     m_commands.add(AboutCommand, [] {
         AboutDialog about;

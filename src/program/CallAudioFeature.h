@@ -1,0 +1,60 @@
+#pragma once
+
+#include "audio/CallAudio.h"
+#include "audio/RecorderForm.h"
+#include "program/ContactDialogOpener.h"
+#include "ui/DialogToggle.h"
+
+#include <QObject>
+#include <functional>
+
+namespace verbalink {
+
+class Clock;
+class MenuModel;
+class MessageBoxPort;
+class RegistryStore;
+class ShellPort;
+class SkypeConnection;
+struct Settings;
+
+// The call audio machinery plugged into the link: calls that start are routed to the recorder
+// when automatic recording is on, and "Voice Call Recorder" opens or closes its dialog.
+class CallAudioFeature : public QObject {
+    Q_OBJECT
+public:
+    struct Links {
+        SkypeConnection& link;
+        const Clock& clock;
+        RegistryStore& registry;
+        MessageBoxPort& boxes;
+        ShellPort& shell;
+        MenuModel& menu;
+        // A text of the interface string table.
+        std::function<QString(int slot)> interfaceText;
+        std::function<void(const QString&)> log;
+    };
+
+    explicit CallAudioFeature(Links links, CallAudio::Ports ports = CallAudio::ClientPorts);
+    ~CallAudioFeature() override;
+
+    // Starts the servers and the engine with the stored options; false when audio cannot run.
+    bool start(const QString& documentsFolder, const Settings& settings);
+    // Runs "Voice Call Recorder"; false for any other command.
+    bool handleCommand(int commandId);
+    const CallAudio& audio() const { return m_audio; }
+
+Q_SIGNALS:
+    void opened(const QString& title);
+
+private:
+    void connectCallEvents();
+
+    Links m_links;
+    CallAudio m_audio;
+    RecorderForm m_form;
+    ContactDialogOpener m_opener;
+    DialogToggle m_dialog;
+};
+
+} // namespace verbalink
