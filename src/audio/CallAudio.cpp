@@ -11,8 +11,12 @@ CallAudio::CallAudio(Links links, Ports ports)
     : m_links(std::move(links)), m_capture(CallAudioServer::Role::Capture, ports.capture),
       m_input(CallAudioServer::Role::Input, ports.input)
 {
+    // The voice changer reads the microphone copy before the recorder consumes it.
     m_engine = std::make_unique<AudioEngine>(
-        std::vector<AudioEngine::Step>{[this] { return m_recorder->step(); }});
+        std::vector<AudioEngine::Step>{[this] { return m_voiceChanger->step(); },
+                                       [this] {
+                                           return m_recorder->step();
+                                       }});
     m_capture.setActivityHook([this] { m_engine->wake(); });
 }
 
@@ -39,6 +43,9 @@ bool CallAudio::start(const QString& documentsFolder)
         CallRecorder::Links{m_capture, *m_routing, m_links.call, m_links.clock, m_links.log},
         folder);
     m_recorder->setStereo(m_stereo);
+    m_voiceChanger = std::make_unique<VoiceChanger>(
+        VoiceChanger::Links{m_capture, m_input, [this] { return m_routing->recordingRouted(); },
+                            m_voiceControls, m_music, m_monitor});
     m_engine->start();
     m_running = true;
     return true;
@@ -53,6 +60,8 @@ void CallAudio::stop()
     m_engine->stop();
     // A recording cut off by the exit still gets its header and name.
     m_recorder->step();
+    m_music.stop();
+    m_monitor.close();
     m_running = false;
 }
 
@@ -66,8 +75,18 @@ void CallAudio::routeCapture(const QString& callId, bool on)
 
 void CallAudio::routeInput(const QString& callId)
 {
-    if (m_running)
-        m_routing->routeInput(callId);
+    if (!m_running)
+        return;
+    m_voiceControls.requestDelayClear();
+    m_routing->routeInput(callId);
+    m_engine->wake();
+}
+
+void CallAudio::rerouteInputDuringCall()
+{
+    const CallState::Snapshot call = m_links.call.snapshot();
+    if (call.inCall)
+        routeInput(call.callId);
 }
 
 void CallAudio::setStereo(bool on)

@@ -4,6 +4,10 @@
 #include "audio/CallAudioServer.h"
 #include "audio/CallRecorder.h"
 #include "audio/CallRouting.h"
+#include "audio/MonitorOutput.h"
+#include "audio/MusicDecoder.h"
+#include "audio/VoiceChanger.h"
+#include "audio/VoiceChangerControls.h"
 
 #include <QString>
 #include <atomic>
@@ -16,7 +20,8 @@ class CallState;
 class Clock;
 
 // The call audio machinery: the capture and input servers, the routing commands, the audio
-// engine thread and the recorder, started once with the program and stopped at its end.
+// engine thread with the voice changer and the recorder, started once with the program and
+// stopped at its end.
 class CallAudio {
 public:
     struct Links {
@@ -47,7 +52,10 @@ public:
 
     // The call's microphone copy and output to the capture port, or back.
     void routeCapture(const QString& callId, bool on);
+    // The call's input from the input port; the effects start from silence.
     void routeInput(const QString& callId);
+    // A preset or effect was chosen: a call in progress gets its input routed again.
+    void rerouteInputDuringCall();
     // The dialog's button: stops a running recording, else starts one; false without a call.
     bool toggleRecording();
 
@@ -60,6 +68,8 @@ public:
     int elapsedSeconds() const { return m_running ? m_recorder->elapsedSeconds() : 0; }
     quint32 recordedBytes() const { return m_running ? m_recorder->recordedBytes() : 0; }
     QString recordingsFolder() const { return m_running ? m_recorder->folder() : QString(); }
+    VoiceChangerControls& voiceControls() { return m_voiceControls; }
+    const VoiceChangerControls& voiceControls() const { return m_voiceControls; }
     const CallAudioServer& captureServer() const { return m_capture; }
     const CallAudioServer& inputServer() const { return m_input; }
     const AudioEngine& engine() const { return *m_engine; }
@@ -69,6 +79,10 @@ private:
     CallAudioServer m_capture;
     CallAudioServer m_input;
     std::unique_ptr<CallRouting> m_routing;
+    VoiceChangerControls m_voiceControls;
+    MusicDecoder m_music;
+    MonitorOutput m_monitor;
+    std::unique_ptr<VoiceChanger> m_voiceChanger;
     std::unique_ptr<CallRecorder> m_recorder;
     std::unique_ptr<AudioEngine> m_engine;
     std::atomic<bool> m_autoRecord = false;

@@ -35,7 +35,36 @@ QByteArray CallAudioConnection::take(qsizetype max)
     const qsizetype count = std::clamp<qsizetype>(max, 0, m_bytes.size());
     QByteArray front = m_bytes.first(count);
     m_bytes.remove(0, count);
+    m_seen = std::max<qsizetype>(0, m_seen - count);
     return front;
+}
+
+qsizetype CallAudioConnection::takeUnseen(char* bytes, qsizetype max, bool keep)
+{
+    std::lock_guard guard(m_lock);
+    qsizetype count = std::clamp<qsizetype>(m_bytes.size() - m_seen, 0, max);
+    count -= count % 2;
+    std::copy_n(m_bytes.constData() + m_seen, count, bytes);
+    if (keep) {
+        m_seen += count;
+    } else {
+        m_bytes.remove(0, m_seen + count);
+        m_seen = 0;
+    }
+    m_keepingSeen = keep;
+    return count;
+}
+
+qsizetype CallAudioConnection::recordable() const
+{
+    std::lock_guard guard(m_lock);
+    return m_keepingSeen ? m_seen : m_bytes.size();
+}
+
+void CallAudioConnection::releaseSeen()
+{
+    std::lock_guard guard(m_lock);
+    m_keepingSeen = false;
 }
 
 qsizetype

@@ -23,6 +23,15 @@ public:
     qsizetype append(QByteArrayView bytes);
     // Removes and returns up to max bytes from the front.
     QByteArray take(qsizetype max = Capacity);
+    // The voice changer's share: copies out the whole samples it has not seen yet, at most max
+    // bytes. With keep they stay for the recorder, which consumes the stream at its own pace;
+    // otherwise they leave, with everything before them. Returns the bytes copied.
+    qsizetype takeUnseen(char* bytes, qsizetype max, bool keep);
+    // What the recorder may take: everything held, or while the voice changer keeps bytes for
+    // it, only those it has processed, so none escapes the voice changer.
+    qsizetype recordable() const;
+    // The voice changer stopped looking: the recorder may take everything again.
+    void releaseSeen();
     // Offers the held bytes to send, which returns how many it took (or a negative value);
     // those leave the front. Returns send's result.
     qsizetype drainInto(const std::function<qsizetype(const char*, qsizetype)>& send);
@@ -37,6 +46,8 @@ private:
     mutable std::mutex m_lock;
     QByteArray m_bytes;
     qint64 m_dropped = 0;
+    qsizetype m_seen = 0; // leading bytes the voice changer has processed already
+    bool m_keepingSeen = false;
     bool m_skipByte = false; // an odd drop also drops the next byte, keeping samples aligned
     bool m_open = true;
     std::function<void()> m_wake;

@@ -172,8 +172,6 @@ void CallAudioServer::acceptPending()
             onQueued = [this] {
                 wake();
             };
-        else
-            onQueued = m_activity;
         m_table.push_back({fd, std::make_shared<CallAudioConnection>(std::move(onQueued))});
     }
 }
@@ -197,8 +195,11 @@ bool CallAudioServer::receive(const Entry& entry)
     if (n == 0)
         return false;
     // Nothing is expected from the peer of an input connection; what it sends is discarded.
-    if (m_role == Role::Capture)
-        entry.connection->append(QByteArrayView(m_chunk.constData(), n));
+    // Every arrival wakes the engine: the buffer need not be empty for new audio to matter, as
+    // the recorder may leave bytes behind for the voice changer.
+    if (m_role == Role::Capture &&
+        entry.connection->append(QByteArrayView(m_chunk.constData(), n)) > 0 && m_activity)
+        m_activity();
     return true;
 }
 

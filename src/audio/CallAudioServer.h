@@ -35,8 +35,8 @@ public:
     // port could be bound or the server already runs.
     bool start();
     void stop();
-    // Called on the I/O thread when captured bytes arrive in an empty buffer and when a
-    // connection ends: what the audio engine waits for. Set it before start().
+    // Called on the I/O thread when captured bytes arrive and when a connection ends: what the
+    // audio engine waits for. Set it before start().
     void setActivityHook(std::function<void()> hook) { m_activity = std::move(hook); }
     bool isListening() const { return m_listening.load(); }
     // The port put into the routing commands: the bound one, or the last one tried.

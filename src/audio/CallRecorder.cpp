@@ -29,7 +29,7 @@ bool CallRecorder::step()
     if (m_links.routing.recordingRouted() && !connections.empty()) {
         qsizetype bytes = CallAudioConnection::Capacity;
         for (const auto& connection : connections)
-            bytes = std::min(bytes, connection->held());
+            bytes = std::min(bytes, connection->recordable());
         // Whole samples only, so the streams never slip against each other.
         bytes -= bytes % 2;
         if (bytes == 0)
@@ -78,9 +78,12 @@ void CallRecorder::finish()
     if (m_file.isOpen()) {
         const QString temporary = m_file.path();
         if (!m_file.finish() && m_links.log)
-            m_links.log(QStringLiteral("The recording ") + temporary + QStringLiteral(" is incomplete"));
-        const QString partner = recordingnames::sanitizedPartner(m_links.call.snapshot().partnerName);
-        const QDateTime now = QDateTime::fromSecsSinceEpoch(m_links.clock.epochSeconds()).toLocalTime();
+            m_links.log(QStringLiteral("The recording ") + temporary +
+                        QStringLiteral(" is incomplete"));
+        const QString partner =
+            recordingnames::sanitizedPartner(m_links.call.snapshot().partnerName);
+        const QDateTime now =
+            QDateTime::fromSecsSinceEpoch(m_links.clock.epochSeconds()).toLocalTime();
         // A failed rename leaves the recording under its number.
         QFile::rename(temporary, recordingnames::finalPath(m_folder, partner, now));
     }

@@ -63,11 +63,12 @@ bool RecorderForm::done(const Options& options)
     m_links.audio.setAutoRecord(options.autoRecord);
     m_links.audio.setStereo(options.stereo);
     const QString key = QString::fromUtf16(SettingsKeyPath);
-    const bool autoStored = writeSetting(m_links.registry, key, QStringLiteral("CallAutoRecord"),
-                                         options.autoRecord ? QStringLiteral("1") : QStringLiteral("0"));
-    const bool stereoStored = writeSetting(m_links.registry, key,
-                                           QStringLiteral("CallStereoRecord"),
-                                           options.stereo ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool autoStored =
+        writeSetting(m_links.registry, key, QStringLiteral("CallAutoRecord"),
+                     options.autoRecord ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool stereoStored =
+        writeSetting(m_links.registry, key, QStringLiteral("CallStereoRecord"),
+                     options.stereo ? QStringLiteral("1") : QStringLiteral("0"));
     return autoStored && stereoStored;
 }
 

@@ -38,7 +38,8 @@ bool WavRecordingFile::open(const QString& path, int channels)
     m_file.setFileName(path);
     m_dataBytes = 0;
     m_failed = false;
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered: what was recorded is on disk, whatever becomes of the program.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return false;
     QByteArray placeholder = header(channels, 0);
     putNumber(placeholder, 4, PlaceholderSize, 4);

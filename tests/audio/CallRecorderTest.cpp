@@ -1,11 +1,10 @@
+#include "FakeClock.h"
+#include "FakeMessageBox.h"
+#include "app/Settings.h"
 #include "audio/CallAudio.h"
 #include "audio/CaptureMix.h"
 #include "audio/RecorderForm.h"
 #include "audio/RecordingNames.h"
-
-#include "FakeClock.h"
-#include "FakeMessageBox.h"
-#include "app/Settings.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/ShellPort.h"
 #include "skype/CallState.h"
@@ -139,7 +138,10 @@ TEST_F(CallRecorderTest, RecordsTheMixOfEveryStreamAndNamesTheFileAfterThePartne
     const Case cases[] = {
         {"one stream as it came", false, {MicPattern}, MicPattern},
         {"two at 0.6 each, wrapping", false, {MicPattern, OutputPattern}, {900, 11400, -29536, 3}},
-        {"three at 1.3/3 each", false, {MicPattern, OutputPattern, ThirdPattern}, {650, 8235, 26001, 3}},
+        {"three at 1.3/3 each",
+         false,
+         {MicPattern, OutputPattern, ThirdPattern},
+         {650, 8235, 26001, 3}},
         {"stereo: microphone left, output right",
          true,
          {MicPattern, OutputPattern},
@@ -165,11 +167,10 @@ TEST_F(CallRecorderTest, RecordsTheMixOfEveryStreamAndNamesTheFileAfterThePartne
         audio.routeCapture(u"1234"_s, false);
         ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
 
-        const QString name =
-            u"REC - x.y.z"_s +
-            QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
-                .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
-            u".wav"_s;
+        const QString name = u"REC - x.y.z"_s +
+                             QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
+                                 .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
+                             u".wav"_s;
         ASSERT_EQ(recordings().join(u'|').toStdString(), name.toStdString());
         QFile file(folder() + name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -183,12 +184,12 @@ TEST_F(CallRecorderTest, RecordsTheMixOfEveryStreamAndNamesTheFileAfterThePartne
         clients.clear();
         ASSERT_TRUE(eventually([&] { return audio.captureServer().connections().empty(); }));
     }
-    EXPECT_EQ(sent().mid(0, 4),
-              (QStringList{u"ALTER CALL 1234 SET_CAPTURE_MIC PORT=\"%1\""_s.arg(
-                               audio.captureServer().port()),
-                           u"ALTER CALL 1234 SET_OUTPUT PORT=\"%1\""_s.arg(
-                               audio.captureServer().port()),
-                           u"ALTER CALL 1234 SET_OUTPUT"_s, u"ALTER CALL 1234 SET_CAPTURE_MIC"_s}));
+    EXPECT_EQ(
+        sent().mid(0, 4),
+        (QStringList{
+            u"ALTER CALL 1234 SET_CAPTURE_MIC PORT=\"%1\""_s.arg(audio.captureServer().port()),
+            u"ALTER CALL 1234 SET_OUTPUT PORT=\"%1\""_s.arg(audio.captureServer().port()),
+            u"ALTER CALL 1234 SET_OUTPUT"_s, u"ALTER CALL 1234 SET_CAPTURE_MIC"_s}));
 }
 
 TEST_F(CallRecorderTest, NothingIsWrittenUntilEveryStreamHasAudio)
@@ -225,6 +226,45 @@ TEST_F(CallRecorderTest, AFileThatCannotBeCreatedStillConsumesTheAudioAndEndsThe
     EXPECT_TRUE(logged.front().startsWith(u"Cannot create the recording "_s));
 }
 
+TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
+{
+    audio.voiceControls().setMusicOn(false);
+    ASSERT_TRUE(start());
+    TcpSocket partner;
+    ASSERT_TRUE(partner.connectTo(Loopback, audio.inputServer().port()));
+    ASSERT_TRUE(eventually([&] { return audio.inputServer().connections().size() == 1; }));
+    audio.routeInput(u"1234"_s);
+    audio.routeCapture(u"1234"_s, true);
+    stream({QByteArray()});
+    // Pieces of odd sizes, so blocks end inside samples and between the two steps.
+    QByteArray mic;
+    for (int i = 0; i < 3000; ++i)
+        mic += pcm({qint16(i), qint16(-i), qint16(i * 7)}, 1);
+    for (qsizetype at = 0; at < mic.size(); at += 997) {
+        ASSERT_TRUE(clients.back().send(mic.mid(at, 997)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(mic.size()); }));
+    QByteArray heard;
+    char buffer[4096];
+    while (heard.size() < mic.size() && partner.waitReadable(5000) == 1) {
+        const qsizetype n = partner.read(buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        heard.append(buffer, n);
+    }
+    EXPECT_TRUE(heard == mic) << heard.size() << " of " << mic.size();
+    audio.routeCapture(u"1234"_s, false);
+    ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
+    ASSERT_EQ(recordings().size(), 1);
+    QFile file(folder() + recordings().front());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().mid(44) == mic);
+    const QStringList commands = sent();
+    EXPECT_EQ(commands.first(),
+              u"ALTER CALL 1234 SET_INPUT PORT=\"%1\""_s.arg(audio.inputServer().port()));
+}
+
 TEST_F(CallRecorderTest, TheEngineSleepsUntilCallAudioArrives)
 {
     ASSERT_TRUE(start());
@@ -252,7 +292,8 @@ TEST_F(CallRecorderTest, TheDialogFollowsTheCallAndStoresItsOptions)
     // 3.5 s of audio, in pieces that leave the buffer room.
     for (int piece = 0; piece < 7; ++piece) {
         ASSERT_TRUE(clients.back().send(pcm(MicPattern, 2000)));
-        ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(piece + 1) * 16000; }));
+        ASSERT_TRUE(
+            eventually([&] { return audio.recordedBytes() == quint32(piece + 1) * 16000; }));
     }
     view = form.view();
     EXPECT_EQ(view.recording, u"Record duration - 3 second(s)");
@@ -264,7 +305,8 @@ TEST_F(CallRecorderTest, TheDialogFollowsTheCallAndStoresItsOptions)
     EXPECT_TRUE(audio.autoRecord() && audio.stereo());
     const QString key = QString::fromUtf16(SettingsKeyPath);
     for (const QString& name : {u"CallAutoRecord"_s, u"CallStereoRecord"_s})
-        EXPECT_EQ(registry.readValue(RegistryRoot::CurrentUser, key, name).value_or(QString()), u"1");
+        EXPECT_EQ(registry.readValue(RegistryRoot::CurrentUser, key, name).value_or(QString()),
+                  u"1");
 
     EXPECT_TRUE(form.showRecordedCalls());
     EXPECT_EQ(shell.urls, QList<QUrl>{QUrl::fromLocalFile(folder())});
@@ -287,17 +329,18 @@ TEST(RecorderNames, DurationsAndPartnerNames)
 {
     const std::pair<int, const char*> durations[] = {
         {0, "0 second(s)"}, {7, "7 second(s)"}, {59, "59 second(s)"}, {60, "01:00"},
-        {125, "02:05"},     {307, "05:07"},     {750, "12:30"},        {4500, "75:00"},
+        {125, "02:05"},     {307, "05:07"},     {750, "12:30"},       {4500, "75:00"},
     };
     for (const auto& [seconds, text] : durations)
         EXPECT_EQ(RecorderForm::duration(seconds), QString::fromLatin1(text)) << seconds;
 
     const std::pair<const char*, const char*> names[] = {
-        {"A/B:C", "A.B.C"},      {"x<y>z", "x.y.z"}, {"\\\\a**b??\"c|", "a.b.c"},
+        {"A/B:C", "A.B.C"},     {"x<y>z", "x.y.z"}, {"\\\\a**b??\"c|", "a.b.c"},
         {"Ann Lee", "Ann Lee"}, {"<>", ""},
     };
     for (const auto& [name, safe] : names)
-        EXPECT_EQ(recordingnames::sanitizedPartner(QString::fromUtf8(name)), QString::fromUtf8(safe));
+        EXPECT_EQ(recordingnames::sanitizedPartner(QString::fromUtf8(name)),
+                  QString::fromUtf8(safe));
 }
 
 } // namespace
