@@ -149,6 +149,27 @@ ParsedDirective message(Kind kind, const QString& word, const QString& line, con
     return success(directive);
 }
 
+// "-" stands for a connection that carries no audio.
+QString audioFile(const QString& word)
+{
+    return word == u"-" ? QString() : word;
+}
+
+// call <id> <handle> <mic.wav|-> <output.wav|->
+ParsedDirective call(const QString& rest)
+{
+    const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() != 4 || !SimChats::isValidHandle(words.at(1)))
+        return failure(u"call needs an id, a handle and two WAV files (or -)"_s);
+    SimDirective directive;
+    directive.kind = Kind::Call;
+    directive.call = words.at(0);
+    directive.text = words.at(1);
+    directive.micFile = audioFile(words.at(2));
+    directive.outputFile = audioFile(words.at(3));
+    return success(directive);
+}
+
 } // namespace
 
 ParsedDirective SimDirectiveParser::parse(const QString& line)
@@ -198,6 +219,19 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return message(Kind::Receive, word, line, rest);
     if (word == u"type-group")
         return message(Kind::TypeGroup, word, line, rest);
+    if (word == u"call")
+        return call(rest);
+    if (word == u"call-end")
+        return withWord(Kind::CallEnd, word, rest);
+    if (word == u"call-input") {
+        // A path may hold spaces.
+        if (rest.isEmpty())
+            return failure(u"call-input needs a file"_s);
+        SimDirective directive;
+        directive.kind = Kind::CallInput;
+        directive.text = rest;
+        return success(directive);
+    }
     if (word == u"receive-group")
         return message(Kind::ReceiveGroup, word, line, rest);
     return failure(u"unknown directive: "_s + word);
