@@ -54,12 +54,13 @@ ParsedDirective withWord(Kind kind, const QString& word, const QString& rest)
     return success(directive);
 }
 
-ParsedDirective notify(const QString& rest)
+// A directive whose text is the rest of the line as written; `missing` says what it lacks.
+ParsedDirective withText(Kind kind, const QString& missing, const QString& rest)
 {
     if (rest.isEmpty())
-        return failure(u"notify needs the line to send"_s);
+        return failure(missing);
     SimDirective directive;
-    directive.kind = Kind::Notify;
+    directive.kind = kind;
     directive.text = rest;
     return success(directive);
 }
@@ -182,7 +183,8 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
     // notify keeps its line exactly as written after the single separating space.
     if (word == u"notify") {
         const QString raw = line.mid(line.indexOf(word) + word.size() + 1);
-        return notify(raw.endsWith(u'\r') ? raw.chopped(1) : raw);
+        return withText(Kind::Notify, u"notify needs the line to send"_s,
+                        raw.endsWith(u'\r') ? raw.chopped(1) : raw);
     }
     const QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
     if (word == u"accept")
@@ -223,15 +225,9 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return call(rest);
     if (word == u"call-end")
         return withWord(Kind::CallEnd, word, rest);
-    if (word == u"call-input") {
-        // A path may hold spaces.
-        if (rest.isEmpty())
-            return failure(u"call-input needs a file"_s);
-        SimDirective directive;
-        directive.kind = Kind::CallInput;
-        directive.text = rest;
-        return success(directive);
-    }
+    // A path may hold spaces.
+    if (word == u"call-input")
+        return withText(Kind::CallInput, u"call-input needs a file"_s, rest);
     if (word == u"receive-group")
         return message(Kind::ReceiveGroup, word, line, rest);
     return failure(u"unknown directive: "_s + word);
