@@ -5,6 +5,7 @@
 #include "PrivateBus.h"
 #include "SimProcess.h"
 #include "TestWav.h"
+#include "skype/dbus/DBusSkypeTransport.h"
 #include "skype/dbus/SkypeDBusNames.h"
 
 #include <QDBusMessage>
@@ -194,4 +195,35 @@ TEST_F(SimCallAudioTest, AFileThatIsNoCallAudioLeavesItsConnectionSilent)
     EXPECT_EQ(invoke(u"ALTER CALL 8 SET_CAPTURE_MIC"_s), u"ALTER CALL 8 SET_CAPTURE_MIC"_s);
     EXPECT_TRUE(waitUntil([&] { return m_mic.closed(); }));
     EXPECT_FALSE(m_output.closed());
+}
+
+TEST_F(SimCallAudioTest, TheAttachedClientHearsTheCallGoOnAndEnd)
+{
+    DBusSkypeTransport client(m_bus.connect());
+    bool attached = false;
+    QStringList lines;
+    SkypeTransport::Handlers handlers;
+    handlers.attach = [&](const SkypeEndpoint&, int status) {
+        attached = attached || status == AttachSuccess;
+    };
+    handlers.received = [&](const SkypeEndpoint&, const QByteArray& line) {
+        if (line.startsWith("CALL "))
+            lines.append(QString::fromUtf8(line));
+    };
+    client.setHandlers(std::move(handlers));
+    ASSERT_TRUE(client.postDiscover());
+    ASSERT_TRUE(waitUntil([&] { return attached; }));
+
+    m_sim->directive(u"call 9 bob - -"_s);
+    ASSERT_TRUE(waitUntil([&] { return lines.contains(u"CALL 9 DURATION 2"_s); }));
+    m_sim->directive(u"call-end 9"_s);
+    ASSERT_TRUE(waitUntil([&] { return lines.contains(u"CALL 9 STATUS FINISHED"_s); }));
+    // Long enough for a pulse that outlived the call to show.
+    waitUntil([] { return false; }, 1200);
+    // A loaded machine may let a third pulse in before the end; none may follow it.
+    QStringList expected{u"CALL 9 STATUS INPROGRESS"_s};
+    for (qsizetype second = 1; second <= std::max<qsizetype>(2, lines.size() - 2); ++second)
+        expected.append(u"CALL 9 DURATION "_s + QString::number(second));
+    expected.append(u"CALL 9 STATUS FINISHED"_s);
+    EXPECT_EQ(lines, expected);
 }
