@@ -77,4 +77,7 @@ TEST(SimWavFileTest, ReadsFilesAndNamesTheOneItCannotRead)
     EXPECT_EQ(SimWavFile::readPcm(path, error), TestWav::rampPcm(50, 4));
     EXPECT_FALSE(SimWavFile::readPcm(dir.filePath(u"missing.wav"_s), error));
     EXPECT_TRUE(error.contains(u"missing.wav"_s));
+    // Endless input is refused, not read until memory runs out.
+    EXPECT_FALSE(SimWavFile::readPcm(u"/dev/zero"_s, error));
+    EXPECT_TRUE(error.contains(u"larger"_s)) << qPrintable(error);
 }

@@ -43,11 +43,13 @@ std::optional<QByteArray> SimWavFile::readPcm(const QString& path, QString& erro
         error = path + u": "_s + file.errorString();
         return std::nullopt;
     }
-    if (file.size() > MaxFileBytes) {
+    // Read with a limit: a device or a pipe has no size to check beforehand.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) {
         error = path + u": larger than 64 MiB"_s;
         return std::nullopt;
     }
-    std::optional<QByteArray> pcm = pcmOf(file.readAll(), error);
+    std::optional<QByteArray> pcm = pcmOf(bytes, error);
     if (!pcm)
         error = path + u": "_s + error;
     return pcm;
