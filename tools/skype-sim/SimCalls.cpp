@@ -122,6 +122,25 @@ const SimCall* SimCalls::find(const QString& id) const
     return nullptr;
 }
 
+QString SimCalls::inProgressWith(const QString& handle) const
+{
+    for (const SimCall& call : m_calls) {
+        if (call.inProgress && call.partner == handle)
+            return call.id;
+    }
+    return {};
+}
+
+QStringList SimCalls::partnersInProgress() const
+{
+    QStringList partners;
+    for (const SimCall& call : m_calls) {
+        if (call.inProgress)
+            partners.append(call.partner);
+    }
+    return partners;
+}
+
 SimCall* SimCalls::findInProgress(const QString& id)
 {
     SimCall* call = const_cast<SimCall*>(std::as_const(*this).find(id));

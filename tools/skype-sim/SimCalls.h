@@ -61,6 +61,9 @@ public:
     QString inputFile() const { return m_inputFile; }
 
     const SimCall* find(const QString& id) const;
+    // The id of the call in progress with `handle`; empty when there is none.
+    QString inProgressWith(const QString& handle) const;
+    QStringList partnersInProgress() const;
 
 private:
     SimCall* findInProgress(const QString& id);
