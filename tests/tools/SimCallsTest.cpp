@@ -75,6 +75,18 @@ TEST_F(SimCallsTest, StartingARunningCallOrEndingAnUnknownOneIsAnError)
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST_F(SimCallsTest, OnlyTheNewestFinishedCallsAreKept)
+{
+    apply(u"call running bob - -"_s);
+    for (int id = 0; id <= SimCalls::FinishedCapacity; ++id) {
+        apply(u"call "_s + QString::number(id) + u" bob - -"_s);
+        apply(u"call-end "_s + QString::number(id));
+    }
+    EXPECT_FALSE(m_simulator.calls().find(u"0"_s));
+    EXPECT_TRUE(m_simulator.calls().find(u"1"_s));
+    EXPECT_EQ(reply(u"GET CALL running STATUS"_s), u"CALL running STATUS INPROGRESS"_s);
+}
+
 TEST_F(SimCallsTest, PartnerDisplayNameIsTheFullNameOrTheHandle)
 {
     apply(u"user bob de Bob Brown"_s);

@@ -3,6 +3,7 @@
 #include "SimState.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -85,6 +86,7 @@ QStringList SimCalls::start(const SimCall& call, QString& error)
     }
     // A finished call's id may be used again; the old record goes.
     m_calls.removeIf([&call](const SimCall& known) { return known.id == call.id; });
+    forgetOldFinished();
     m_calls.append(call);
     m_calls.last().inProgress = true;
     m_calls.last().seconds = 0;
@@ -139,6 +141,17 @@ QStringList SimCalls::partnersInProgress() const
             partners.append(call.partner);
     }
     return partners;
+}
+
+void SimCalls::forgetOldFinished()
+{
+    const qsizetype finished = std::count_if(m_calls.cbegin(), m_calls.cend(),
+                                             [](const SimCall& call) { return !call.inProgress; });
+    if (finished < FinishedCapacity)
+        return;
+    m_calls.removeAt(std::find_if(m_calls.cbegin(), m_calls.cend(),
+                                  [](const SimCall& call) { return !call.inProgress; }) -
+                     m_calls.cbegin());
 }
 
 SimCall* SimCalls::findInProgress(const QString& id)

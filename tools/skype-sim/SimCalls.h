@@ -40,6 +40,9 @@ class SimCalls {
 public:
     using Listener = std::function<void(const SimCallEvent&)>;
 
+    // Finished calls kept for GET CALL; older ones are forgotten.
+    static constexpr qsizetype FinishedCapacity = 1000;
+
     explicit SimCalls(const SimState& state);
 
     void addListener(Listener listener) { m_listeners.append(std::move(listener)); }
@@ -67,6 +70,7 @@ public:
 
 private:
     SimCall* findInProgress(const QString& id);
+    void forgetOldFinished();
     void tell(const SimCallEvent& event) const;
 
     const SimState& m_state;
