@@ -15,7 +15,12 @@ TEST(SimWavFileTest, FindsTheSamplesBehindOtherChunks)
     TestWav odd;
     // An odd-sized chunk is padded; a reader that forgets the pad byte misses the data.
     odd.extraChunks = {{"LIST", "INFOabc"}, {"fact", QByteArray(4, '\x01')}};
-    for (const TestWav& wav : {TestWav{}, odd}) {
+    TestWav extensible;
+    extensible.format = 0xFFFE;
+    // Valid bits, channel mask, then the PCM sub-format's GUID.
+    extensible.fmtExtension =
+        QByteArray::fromHex("16001000040000000100000000001000800000aa00389b71");
+    for (const TestWav& wav : {TestWav{}, odd, extensible}) {
         QString error;
         const std::optional<QByteArray> read = SimWavFile::pcmOf(wav.file(pcm), error);
         ASSERT_TRUE(read) << qPrintable(error);
@@ -47,11 +52,16 @@ TEST(SimWavFileTest, RefusesWhatCannotBeStreamedAsIs)
     bits.bits = 8;
     TestWav floats;
     floats.format = 3;
+    TestWav extensibleFloats;
+    extensibleFloats.format = 0xFFFE;
+    extensibleFloats.fmtExtension =
+        QByteArray::fromHex("16001000040000000300000000001000800000aa00389b71");
     const QByteArray refused[] = {
         stereo.file(pcm),
         rate.file(pcm),
         bits.file(pcm),
         floats.file(pcm),
+        extensibleFloats.file(pcm),
         QByteArray(),
         "RIFF\0\0\0\0WAVX"_ba,
         TestWav{}.file(pcm).left(36),        // fmt but no data

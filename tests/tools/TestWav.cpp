@@ -34,7 +34,7 @@ QByteArray TestWav::file(const QByteArray& pcm) const
 {
     const quint16 blockAlign = quint16(channels * bits / 8);
     const QByteArray fmt = le16(format) + le16(channels) + le32(rate) + le32(rate * blockAlign) +
-                           le16(blockAlign) + le16(bits);
+                           le16(blockAlign) + le16(bits) + fmtExtension;
     QByteArray body = "WAVE" + chunk("fmt ", fmt);
     for (const auto& [id, content] : extraChunks)
         body += chunk(id, content);

@@ -11,6 +11,8 @@ struct TestWav {
     quint16 channels = 1;
     quint32 rate = 16000;
     quint16 bits = 16;
+    // Appended to the 16 bytes of the fmt chunk (size field included), for the extensible form.
+    QByteArray fmtExtension;
     // Chunks (id and body) placed between fmt and data, as editors add them.
     QList<QPair<QByteArray, QByteArray>> extraChunks;
 

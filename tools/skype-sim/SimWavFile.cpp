@@ -23,8 +23,10 @@ QString checkFormat(const QByteArray& fmt)
 {
     if (fmt.size() < 16)
         return u"the fmt chunk is too short"_s;
-    if (le16(fmt, 0) != 1)
-        return u"not plain PCM"_s;
+    // The extensible form names its format in the first two bytes of the sub-format.
+    const bool extensiblePcm = le16(fmt, 0) == 0xFFFE && fmt.size() >= 26 && le16(fmt, 24) == 1;
+    if (le16(fmt, 0) != 1 && !extensiblePcm)
+        return u"not PCM"_s;
     if (le16(fmt, 2) != 1)
         return u"not mono"_s;
     if (le32(fmt, 4) != quint32(SimWavFile::SampleRate))
