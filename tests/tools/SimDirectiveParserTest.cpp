@@ -99,6 +99,41 @@ TEST(SimDirectiveParserTest, AvatarAndUnknownLanguage)
     EXPECT_TRUE(unknown.directive.language.isEmpty());
 }
 
+TEST(SimDirectiveParserTest, CallDirectivesTakeIdPartnerAndFiles)
+{
+    struct Case {
+        QString line;
+        Kind kind;
+        QString call;
+        QString text;
+        QString mic;
+        QString output;
+    };
+    const Case cases[] = {
+        {u"call 7 bob mic.wav /tmp/out.wav"_s, Kind::Call, u"7"_s, u"bob"_s, u"mic.wav"_s,
+         u"/tmp/out.wav"_s},
+        // "-": that connection carries no audio.
+        {u"call  x1 bob - -\r"_s, Kind::Call, u"x1"_s, u"bob"_s, {}, {}},
+        {u"call-end 7"_s, Kind::CallEnd, {}, u"7"_s, {}, {}},
+        {u"call-input /tmp/heard by bob.raw"_s,
+         Kind::CallInput,
+         {},
+         u"/tmp/heard by bob.raw"_s,
+         {},
+         {}},
+    };
+    for (const Case& c : cases) {
+        const ParsedDirective parsed = SimDirectiveParser::parse(c.line);
+        SCOPED_TRACE(c.line.toStdString());
+        ASSERT_TRUE(parsed.ok()) << qPrintable(parsed.error);
+        EXPECT_EQ(parsed.directive.kind, c.kind);
+        EXPECT_EQ(parsed.directive.call, c.call);
+        EXPECT_EQ(parsed.directive.text, c.text);
+        EXPECT_EQ(parsed.directive.micFile, c.mic);
+        EXPECT_EQ(parsed.directive.outputFile, c.output);
+    }
+}
+
 TEST(SimDirectiveParserTest, RejectsBadLinesWithAReason)
 {
     const QString bad[] = {
@@ -141,6 +176,13 @@ TEST(SimDirectiveParserTest, RejectsBadLinesWithAReason)
         u"avatar bob"_s,
         u"avatar bob maybe"_s,
         u"avatar"_s,
+        u"call"_s,
+        u"call 7 bob mic.wav"_s,
+        u"call 7 bob a.wav b.wav c.wav"_s,
+        u"call 7 b#b - -"_s,
+        u"call-end"_s,
+        u"call-end 7 8"_s,
+        u"call-input"_s,
     };
     for (const QString& line : bad) {
         const ParsedDirective parsed = SimDirectiveParser::parse(line);

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -118,6 +119,37 @@ TEST_F(SimWindowProgramTest, AScriptWaitsForAClientAndTheStatusLineFollowsIt)
     QDBusConnection::disconnectFromBus(connectionName);
     EXPECT_TRUE(waitUntil([&] { return status().attachText() == u"No program attached"_s; }));
     EXPECT_TRUE(m_simulator.state().attachedApp.isEmpty());
+}
+
+TEST_F(SimWindowProgramTest, TheHeaderCallsTheShownContactAndHangsUp)
+{
+    feed({u"user lucia es Lucía Fernández"_s, u"user jordi ca Jordi Puig"_s,
+          u"call 1 jordi - -"_s});
+    window().showConversation(u"lucia"_s);
+    auto* button = window().findChild<QPushButton*>(u"callButton"_s);
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), u"Call"_s);
+
+    // Id 1 is the script's call with Jordi, still going.
+    button->click();
+    EXPECT_EQ(m_simulator.calls().inProgressWith(u"lucia"_s), u"2"_s);
+    EXPECT_EQ(button->text(), u"Hang up"_s);
+    window().showConversation(u"jordi"_s);
+    EXPECT_EQ(button->text(), u"Hang up"_s);
+    feed({u"call-end 1"_s});
+    EXPECT_EQ(button->text(), u"Call"_s);
+
+    window().showConversation(u"lucia"_s);
+    button->click();
+    EXPECT_TRUE(m_simulator.calls().inProgressWith(u"lucia"_s).isEmpty());
+    EXPECT_EQ(button->text(), u"Call"_s);
+    button->click();
+    EXPECT_EQ(m_simulator.calls().inProgressWith(u"lucia"_s), u"3"_s);
+
+    // The group chat has nobody to call.
+    feed({u"receive-group lucia hi"_s});
+    window().showConversation(QString());
+    EXPECT_FALSE(button->isVisible());
 }
 
 TEST_F(SimWindowProgramTest, TheProgramReplacesWhatIsTypedAndTranslatesWhatIsReceived)

@@ -54,12 +54,13 @@ ParsedDirective withWord(Kind kind, const QString& word, const QString& rest)
     return success(directive);
 }
 
-ParsedDirective notify(const QString& rest)
+// A directive whose text is the rest of the line as written; `missing` says what it lacks.
+ParsedDirective withText(Kind kind, const QString& missing, const QString& rest)
 {
     if (rest.isEmpty())
-        return failure(u"notify needs the line to send"_s);
+        return failure(missing);
     SimDirective directive;
-    directive.kind = Kind::Notify;
+    directive.kind = kind;
     directive.text = rest;
     return success(directive);
 }
@@ -149,6 +150,27 @@ ParsedDirective message(Kind kind, const QString& word, const QString& line, con
     return success(directive);
 }
 
+// "-" stands for a connection that carries no audio.
+QString audioFile(const QString& word)
+{
+    return word == u"-" ? QString() : word;
+}
+
+// call <id> <handle> <mic.wav|-> <output.wav|->
+ParsedDirective call(const QString& rest)
+{
+    const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() != 4 || !SimChats::isValidHandle(words.at(1)))
+        return failure(u"call needs an id, a handle and two WAV files (or -)"_s);
+    SimDirective directive;
+    directive.kind = Kind::Call;
+    directive.call = words.at(0);
+    directive.text = words.at(1);
+    directive.micFile = audioFile(words.at(2));
+    directive.outputFile = audioFile(words.at(3));
+    return success(directive);
+}
+
 } // namespace
 
 ParsedDirective SimDirectiveParser::parse(const QString& line)
@@ -161,7 +183,8 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
     // notify keeps its line exactly as written after the single separating space.
     if (word == u"notify") {
         const QString raw = line.mid(line.indexOf(word) + word.size() + 1);
-        return notify(raw.endsWith(u'\r') ? raw.chopped(1) : raw);
+        return withText(Kind::Notify, u"notify needs the line to send"_s,
+                        raw.endsWith(u'\r') ? raw.chopped(1) : raw);
     }
     const QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
     if (word == u"accept")
@@ -198,6 +221,13 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return message(Kind::Receive, word, line, rest);
     if (word == u"type-group")
         return message(Kind::TypeGroup, word, line, rest);
+    if (word == u"call")
+        return call(rest);
+    if (word == u"call-end")
+        return withWord(Kind::CallEnd, word, rest);
+    // A path may hold spaces.
+    if (word == u"call-input")
+        return withText(Kind::CallInput, u"call-input needs a file"_s, rest);
     if (word == u"receive-group")
         return message(Kind::ReceiveGroup, word, line, rest);
     return failure(u"unknown directive: "_s + word);

@@ -23,6 +23,9 @@ struct SimDirective {
         Receive,      // text: author, body: what they write to the user
         TypeGroup,    // body: what the user types in the group chat
         ReceiveGroup, // text: author, body: what they write in the group chat
+        Call,         // call: id, text: partner, micFile, outputFile (empty: no audio)
+        CallEnd,      // text: id
+        CallInput,    // text: the file that receives what input connections bring
         Sleep,        // ms
         WaitAttach,   // hold the lines after it until a client is attached
         Vanish,
@@ -34,6 +37,9 @@ struct SimDirective {
     QString language;
     QString fullName;
     QString body;
+    QString call;
+    QString micFile;
+    QString outputFile;
     int ms = 0;
     bool on = false;
 };

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace verbalink::sim {
 
 SimScriptRunner::SimScriptRunner(SkypeSimulator& simulator, SimBusService& service, QObject* parent)
@@ -45,7 +47,10 @@ void SimScriptRunner::runQueued()
 void SimScriptRunner::run(const SimDirective& directive, int lineNumber)
 {
     using Kind = SimDirective::Kind;
-    if (const std::optional<QStringList> pushed = m_simulator.apply(directive)) {
+    QString error;
+    if (const std::optional<QStringList> pushed = m_simulator.apply(directive, error)) {
+        if (!error.isEmpty())
+            report(error, lineNumber);
         Q_EMIT simulatorChanged();
         for (const QString& line : *pushed)
             notify(line, lineNumber);
@@ -97,12 +102,16 @@ void SimScriptRunner::resume()
 
 void SimScriptRunner::notify(const QString& line, int lineNumber)
 {
-    if (m_service.notifyClient(line))
-        return;
+    if (!m_service.notifyClient(line))
+        report(u"no client attached for "_s + line, lineNumber);
+}
+
+void SimScriptRunner::report(const QString& problem, int lineNumber)
+{
     if (lineNumber > 0)
-        std::fprintf(stderr, "skype-sim: line %d: no client attached\n", lineNumber);
+        std::fprintf(stderr, "skype-sim: line %d: %s\n", lineNumber, qUtf8Printable(problem));
     else
-        std::fprintf(stderr, "skype-sim: no client attached for %s\n", qUtf8Printable(line));
+        std::fprintf(stderr, "skype-sim: %s\n", qUtf8Printable(problem));
 }
 
 } // namespace verbalink::sim

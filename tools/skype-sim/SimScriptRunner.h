@@ -37,6 +37,8 @@ private:
     void holdUntilAttached();
     void resume();
     void notify(const QString& line, int lineNumber);
+    // On standard error, with the script line when there is one.
+    void report(const QString& problem, int lineNumber);
 
     SkypeSimulator& m_simulator;
     SimBusService& m_service;

@@ -9,7 +9,8 @@ namespace verbalink::sim {
 SkypeSimulator::SkypeSimulator() : SkypeSimulator(SimState{}) {}
 
 SkypeSimulator::SkypeSimulator(SimState state, qsizetype messageCapacity)
-    : m_state(std::move(state)), m_contacts(m_state), m_chats(m_state, messageCapacity)
+    : m_state(std::move(state)), m_contacts(m_state), m_chats(m_state, messageCapacity),
+      m_calls(m_state)
 {
     addBuiltInHandlers();
 }
@@ -52,6 +53,8 @@ void SkypeSimulator::addBuiltInHandlers()
                [this](const QString& args) { return m_chats.getMessage(args); });
     addHandler(u"SET CHATMESSAGE"_s,
                [this](const QString& args) { return m_chats.setMessage(args); });
+    addHandler(u"ALTER CALL"_s, [this](const QString& args) { return m_calls.alterCall(args); });
+    addHandler(u"GET CALL"_s, [this](const QString& args) { return m_calls.getCall(args); });
 }
 
 SimResponse SkypeSimulator::name(const QString& application)
@@ -100,6 +103,12 @@ SimResponse SkypeSimulator::ping() const
 
 std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive)
 {
+    QString ignored;
+    return apply(directive, ignored);
+}
+
+std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive, QString& error)
+{
     using Kind = SimDirective::Kind;
     switch (directive.kind) {
     case Kind::Accept:
@@ -140,6 +149,13 @@ std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive)
         return m_chats.userTypesInGroup(directive.body);
     case Kind::ReceiveGroup:
         return m_chats.contactWritesInGroup(directive.text, directive.body);
+    case Kind::Call:
+        return startCall(directive, error);
+    case Kind::CallEnd:
+        return m_calls.end(directive.text, error);
+    case Kind::CallInput:
+        m_calls.setInputFile(directive.text);
+        return QStringList();
     case Kind::Nothing:
     case Kind::Notify:
     case Kind::Sleep:
@@ -156,6 +172,16 @@ void SkypeSimulator::setAvatar(const QString& handle, bool on)
     m_state.withoutAvatar.removeAll(handle);
     if (!on)
         m_state.withoutAvatar.append(handle);
+}
+
+QStringList SkypeSimulator::startCall(const SimDirective& directive, QString& error)
+{
+    SimCall call;
+    call.id = directive.call;
+    call.partner = directive.text;
+    call.micFile = directive.micFile;
+    call.outputFile = directive.outputFile;
+    return m_calls.start(call, error);
 }
 
 } // namespace verbalink::sim

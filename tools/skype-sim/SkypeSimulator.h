@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimCalls.h"
 #include "SimChats.h"
 #include "SimCommandTable.h"
 #include "SimContacts.h"
@@ -27,6 +28,9 @@ public:
     // to the attached client (often none); nothing for the directives that belong to
     // whoever carries the traffic (notify, sleep, wait-attach, vanish, quit).
     std::optional<QStringList> apply(const SimDirective& directive);
+    // The same; a directive that cannot be carried out (ending a call that is not in progress)
+    // changes nothing and says why in `error`.
+    std::optional<QStringList> apply(const SimDirective& directive, QString& error);
 
     void addHandler(const QString& key, SimCommandTable::Handler handler);
 
@@ -34,6 +38,7 @@ public:
     SimState& state() { return m_state; }
     SimChats& chats() { return m_chats; }
     const SimChats& chats() const { return m_chats; }
+    SimCalls& calls() { return m_calls; }
 
 private:
     void addBuiltInHandlers();
@@ -42,11 +47,13 @@ private:
     SimResponse createApplication(const QString& application) const;
     SimResponse ping() const;
     void setAvatar(const QString& handle, bool on);
+    QStringList startCall(const SimDirective& directive, QString& error);
 
     SimState m_state;
     SimCommandTable m_commands;
     SimContacts m_contacts;
     SimChats m_chats;
+    SimCalls m_calls;
 };
 
 } // namespace verbalink::sim

@@ -1,6 +1,7 @@
 // verbalink-skype-sim: a scriptable stand-in for the chat client on the session bus.
 
 #include "SimBusService.h"
+#include "SimCallRouter.h"
 #include "SimCommandLog.h"
 #include "SimMessageLog.h"
 #include "SimScriptRunner.h"
@@ -152,6 +153,7 @@ int main(int argc, char* argv[])
     if (!service.start(error))
         return fail(error);
 
+    SimCallRouter callRouter(simulator.calls(), service);
     SimScriptRunner runner(simulator, service);
     QObject::connect(&runner, &SimScriptRunner::quitRequested, app.get(), [&service] {
         service.releaseName();

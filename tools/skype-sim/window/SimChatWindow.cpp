@@ -117,6 +117,8 @@ QWidget* SimChatWindow::makeChatPane()
     auto* pane = new QWidget(this);
     pane->setObjectName(u"chatPane"_s);
     m_header = new SimConversationHeader(pane);
+    connect(m_header, &SimConversationHeader::callClicked, this,
+            [this] { Q_EMIT callClicked(shownConversation()); });
     m_chat = new SimChatView(pane);
     m_chat->setObjectName(u"chatView"_s);
     m_chat->setModel(&m_shownMessages);
@@ -222,9 +224,16 @@ void SimChatWindow::rosterChanged(const QModelIndex& topLeft, const QModelIndex&
         describeConversation(m_rosterView->currentIndex());
 }
 
+void SimChatWindow::setInCall(const QStringList& handles)
+{
+    m_inCall = handles;
+    m_header->setInCall(m_inCall.contains(shownConversation()));
+}
+
 void SimChatWindow::describeConversation(const QModelIndex& index)
 {
     m_header->showConversation(index);
+    m_header->setInCall(m_inCall.contains(index.data(SimRosterModel::KeyRole).toString()));
     const bool group = index.data(SimRosterModel::GroupRole).toBool();
     const QString name = index.data(SimRosterModel::NameRole).toString();
     m_userInput->setPlaceholder(group ? u"Message the group\u2026"_s

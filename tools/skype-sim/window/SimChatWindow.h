@@ -38,12 +38,16 @@ public:
     // Who writes in the group chat.
     QComboBox* groupAuthor() const { return m_groupAuthor; }
     SimStatusLine* statusLine() const { return m_status; }
+    // The contacts in a call, whose header offers to hang up instead of to call.
+    void setInCall(const QStringList& handles);
 
 Q_SIGNALS:
     // The user typed text in the conversation (a contact's handle; empty for the group chat).
     void userTyped(const QString& conversation, const QString& text);
     // The contact, or in the group chat the chosen author, wrote text to the user.
     void contactWrote(const QString& conversation, const QString& author, const QString& text);
+    // The user wants to call the shown contact, or to hang up on them.
+    void callClicked(const QString& conversation);
 
 private:
     QWidget* makeSidebar();
@@ -68,6 +72,7 @@ private:
     QComboBox* m_groupAuthor;
     SimInputRow* m_contactInput;
     SimStatusLine* m_status;
+    QStringList m_inCall;
     // Until the user picks a conversation the first one is shown, as contacts arrive.
     bool m_picked = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -19,13 +20,15 @@ constexpr int AvatarSize = 36;
 
 SimConversationHeader::SimConversationHeader(QWidget* parent)
     : QWidget(parent), m_avatar(new QLabel(this)), m_name(new QLabel(this)),
-      m_details(new QLabel(this))
+      m_details(new QLabel(this)), m_call(new QPushButton(u"Call"_s, this))
 {
     setObjectName(u"conversationHeader"_s);
     setAttribute(Qt::WA_StyledBackground);
     m_name->setObjectName(u"conversationName"_s);
     m_details->setObjectName(u"conversationDetails"_s);
     m_avatar->setFixedSize(AvatarSize, AvatarSize);
+    m_call->setObjectName(u"callButton"_s);
+    connect(m_call, &QPushButton::clicked, this, &SimConversationHeader::callClicked);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addWidget(m_name);
@@ -35,6 +38,12 @@ SimConversationHeader::SimConversationHeader(QWidget* parent)
     layout->setSpacing(10);
     layout->addWidget(m_avatar);
     layout->addLayout(names, 1);
+    layout->addWidget(m_call);
+}
+
+void SimConversationHeader::setInCall(bool inCall)
+{
+    m_call->setText(inCall ? u"Hang up"_s : u"Call"_s);
 }
 
 void SimConversationHeader::showConversation(const QModelIndex& conversation)
@@ -49,6 +58,8 @@ void SimConversationHeader::showConversation(const QModelIndex& conversation)
                                      conversation.data(SimRosterModel::PictureRole).toBool(),
                                      AvatarSize, ratio));
     m_name->setText(name);
+    // Calls are one to one.
+    m_call->setVisible(!group);
     const QString language = conversation.data(SimRosterModel::LanguageRole).toString();
     if (group)
         m_details->setText(u"You and all your contacts"_s);

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace verbalink::sim {
 
@@ -15,11 +16,17 @@ public:
     explicit SimConversationHeader(QWidget* parent = nullptr);
 
     void showConversation(const QModelIndex& conversation);
+    // Whether the shown contact is in a call: the button hangs up then.
+    void setInCall(bool inCall);
+
+Q_SIGNALS:
+    void callClicked();
 
 private:
     QLabel* m_avatar;
     QLabel* m_name;
     QLabel* m_details;
+    QPushButton* m_call;
 };
 
 } // namespace verbalink::sim

@@ -30,6 +30,7 @@ SimWindowController::SimWindowController(SkypeSimulator& simulator, SimBusServic
     });
     connect(m_window.get(), &SimChatWindow::userTyped, this, &SimWindowController::userTyped);
     connect(m_window.get(), &SimChatWindow::contactWrote, this, &SimWindowController::contactWrote);
+    connect(m_window.get(), &SimChatWindow::callClicked, this, &SimWindowController::callClicked);
     connect(&runner, &SimScriptRunner::simulatorChanged, this,
             &SimWindowController::simulatorChanged);
 
@@ -87,6 +88,34 @@ void SimWindowController::simulatorChanged()
     m_roster->refresh();
     const QString own = m_simulator.state().ownHandle;
     m_window->setOwnHandle(own, !m_simulator.state().withoutAvatar.contains(own));
+    m_window->setInCall(m_simulator.calls().partnersInProgress());
+}
+
+// A call from the window carries no audio.
+void SimWindowController::callClicked(const QString& contact)
+{
+    const QString current = m_simulator.calls().inProgressWith(contact);
+    SimDirective directive;
+    if (current.isEmpty()) {
+        directive.kind = SimDirective::Kind::Call;
+        directive.call = nextCallId();
+        directive.text = contact;
+    } else {
+        directive.kind = SimDirective::Kind::CallEnd;
+        directive.text = current;
+    }
+    m_runner.perform(directive);
+}
+
+// Counting up from 1, past any a script's call in progress holds.
+QString SimWindowController::nextCallId()
+{
+    for (;;) {
+        const QString id = QString::number(++m_lastCallId);
+        const SimCall* call = m_simulator.calls().find(id);
+        if (!call || !call->inProgress)
+            return id;
+    }
 }
 
 } // namespace verbalink::sim

@@ -38,12 +38,15 @@ private:
     void userTyped(const QString& conversation, const QString& text);
     void contactWrote(const QString& conversation, const QString& author, const QString& text);
     void simulatorChanged();
+    void callClicked(const QString& contact);
+    QString nextCallId();
 
     SkypeSimulator& m_simulator;
     SimScriptRunner& m_runner;
     std::unique_ptr<SimMessageModel> m_messages;
     std::unique_ptr<SimRosterModel> m_roster;
     std::unique_ptr<SimChatWindow> m_window;
+    int m_lastCallId = 0;
 };
 
 } // namespace verbalink::sim
