@@ -54,8 +54,9 @@ void CallAudioFeature::connectCallEvents()
 {
     SkypeHandlers& handlers = m_links.link.handlers();
     handlers.isCallAutoRecordOn.set([this] { return m_audio.autoRecord(); });
-    handlers.onRedirectCallCapture.set(
-        [this](const QString& callId, const SkypeEndpoint&) { m_audio.routeCapture(callId, true); });
+    handlers.onRedirectCallCapture.set([this](const QString& callId, const SkypeEndpoint&) {
+        m_audio.routeCapture(callId, true);
+    });
     handlers.onRedirectCallInput.set(
         [this](const QString& callId, const SkypeEndpoint&) { m_audio.routeInput(callId); });
 }
@@ -65,8 +66,7 @@ bool CallAudioFeature::handleCommand(int commandId)
     if (commandId != RecorderForm::Command)
         return false;
     m_opener.toggle(m_dialog, [this](const QStringList&) {
-        auto* dialog =
-            new RecorderDialog(m_form, m_links.interfaceText(DeleteRecordsSlot));
+        auto* dialog = new RecorderDialog(m_form, m_links.interfaceText(DeleteRecordsSlot));
         connect(dialog, &RecorderDialog::stored, this, [this](bool autoRecord) {
             m_links.menu.setChecked(RecorderForm::Command, autoRecord);
         });

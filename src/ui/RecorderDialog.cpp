@@ -23,6 +23,9 @@ RecorderDialog::RecorderDialog(RecorderForm& form, QString deleteQuestion, QWidg
     connect(&m_timer, &QTimer::timeout, this, &RecorderDialog::refresh);
     m_timer.start();
     refresh();
+    // Starting and stopping is what the window is mostly opened for.
+    if (m_record->isEnabled())
+        m_record->setFocus();
     // Escape and the close box stop the timer and store nothing.
     connect(this, &QDialog::rejected, &m_timer, &QTimer::stop);
 }

@@ -1,0 +1,156 @@
+// The call recorder in the real program: the simulator holds a call with bob and streams two
+// WAV files into the routed capture connections.
+
+#include "EventWait.h"
+#include "ProgramTestFixture.h"
+#include "VirtualDisplay.h"
+#include "audio/WavRecordingFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace verbalink;
+using verbalink::testing::waitUntil;
+
+namespace {
+
+constexpr int Samples = 16000;
+
+qint16 micSample(int i)
+{
+    return qint16((i * 37) % 20000 - 10000);
+}
+
+qint16 outputSample(int i)
+{
+    return qint16(30000 - (i * 11) % 60001);
+}
+
+QByteArray pcm(qint16 (*sample)(int))
+{
+    QByteArray bytes(2 * Samples, Qt::Uninitialized);
+    for (int i = 0; i < Samples; ++i)
+        qToLittleEndian(sample(i), bytes.data() + 2 * i);
+    return bytes;
+}
+
+qint16 sampleAt(const QByteArray& bytes, int index)
+{
+    return qFromLittleEndian<qint16>(bytes.constData() + 2 * index);
+}
+
+class CallRecorderProgramTest : public verbalink::testing::ProgramTestFixture {
+protected:
+    QString writeWav(const QString& name, const QByteArray& samples)
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WavRecordingFile::header(1, quint32(samples.size())) + samples);
+        return file.fileName();
+    }
+    QString folder() const { return path(u"home/Documents/Skype Voice Records"); }
+    QStringList recordings() const { return QDir(folder()).entryList({u"*.wav"_qs}, QDir::Files); }
+    bool commandSeen(const QString& command)
+    {
+        return waitUntil([&] { return readFile(commandLog()).contains(command); });
+    }
+};
+
+TEST_F(CallRecorderProgramTest, AnAutomaticRecordingHoldsTheMixOfBothStreams)
+{
+    const QByteArray mic = pcm(micSample);
+    const QByteArray output = pcm(outputSample);
+    const QString micFile = writeWav(u"mic.wav"_qs, mic);
+    const QString outputFile = writeWav(u"output.wav"_qs, output);
+    m_sim->directive(u"user bob en Bob/Builder"_qs);
+    int callId = 1000;
+    for (const bool stereo : {false, true}) {
+        SCOPED_TRACE(stereo ? "stereo" : "mono");
+        writeSettings(QByteArray("[Software\\Verbalink]\nCallAutoRecord=1\nCallStereoRecord=") +
+                      (stereo ? "1" : "0") + "\n");
+        auto program = launch();
+        const QString id = QString::number(++callId);
+        // Each start attaches anew.
+        ASSERT_TRUE(waitUntil([&] {
+            return readFile(commandLog()).count(u"GET UI_LANGUAGE"_qs) == callId - 1000;
+        })) << qPrintable(log());
+        m_sim->directive(u"call "_qs + id + u" bob "_qs + micFile + u' ' + outputFile);
+        ASSERT_TRUE(commandSeen(u"ALTER CALL "_qs + id + u" SET_OUTPUT PORT="_qs))
+            << qPrintable(readFile(commandLog()));
+        EXPECT_TRUE(
+            readFile(commandLog()).contains(u"GET CALL "_qs + id + u" PARTNER_DISPNAME"_qs));
+
+        // The file grows as the streams come in; the call ends once both have been written.
+        const qint64 full = 44 + (stereo ? 4 : 2) * Samples;
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                const QStringList files = recordings();
+                return files.size() == 1 && QFileInfo(folder() + u'/' + files[0]).size() == full;
+            },
+            15000));
+        m_sim->directive(u"call-end "_qs + id);
+        ASSERT_TRUE(waitUntil([&] {
+            const QStringList files = recordings();
+            return files.size() == 1 && files[0].startsWith(u"REC - Bob.Builder ( "_qs);
+        })) << qPrintable(recordings().join(u", "));
+
+        QFile file(folder() + u'/' + recordings()[0]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_EQ(bytes.size(), full);
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(full - 8));
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 40), quint32(full - 44));
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 22), stereo ? 2 : 1);
+        const QByteArray data = bytes.mid(44);
+        int wrong = 0;
+        for (int i = 0; i < Samples; ++i) {
+            const qint16 m = sampleAt(mic, i);
+            const qint16 o = sampleAt(output, i);
+            if (stereo)
+                wrong += sampleAt(data, 2 * i) != m || sampleAt(data, 2 * i + 1) != o;
+            else
+                wrong += sampleAt(data, i) != qint16(int(m * 0.6) + int(o * 0.6));
+        }
+        EXPECT_EQ(wrong, 0);
+        file.remove();
+        ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+    }
+}
+
+TEST_F(CallRecorderProgramTest, TheHotKeyOpensTheRecorderWhoseButtonStartsAndStopsRecording)
+{
+    verbalink::testing::VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << qPrintable(error);
+    m_program->setEnvironment(u"DISPLAY"_qs, display.name());
+    m_program->setEnvironment(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    m_sim->directive(u"user bob en Bob"_qs);
+    auto program = launch();
+    ASSERT_TRUE(logShows(u"hot keys: 22 grabbed"_qs)) << qPrintable(log());
+    ASSERT_TRUE(attached());
+    const QByteArray mic = pcm(micSample);
+    m_sim->directive(u"call 77 bob "_qs + writeWav(u"mic.wav"_qs, mic) + u' ' +
+                     writeWav(u"output.wav"_qs, pcm(outputSample)));
+    ASSERT_TRUE(commandSeen(u"GET CALL 77 PARTNER_DISPNAME"_qs));
+    // No automatic recording: nothing is routed until the dialog's button asks.
+    EXPECT_FALSE(readFile(commandLog()).contains(u"ALTER CALL"_qs));
+
+    ASSERT_TRUE(display.press(u"ctrl+shift+F8"_qs));
+    ASSERT_TRUE(logShows(u"dialog opened: Voice Call Recorder"_qs)) << qPrintable(log());
+    waitUntil([] { return false; }, 500);
+    ASSERT_TRUE(display.press(u"space"_qs)); // "Start recording" has the focus
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 77 SET_OUTPUT PORT="_qs))
+        << qPrintable(readFile(commandLog())) << qPrintable(log());
+    ASSERT_TRUE(waitUntil([&] { return !recordings().isEmpty(); }));
+    ASSERT_TRUE(display.press(u"space"_qs)); // now "Stop recording"
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 77 SET_CAPTURE_MIC\n"_qs))
+        << qPrintable(readFile(commandLog()));
+    ASSERT_TRUE(waitUntil([&] {
+        return recordings().size() == 1 && recordings()[0].startsWith(u"REC - Bob ( "_qs);
+    })) << qPrintable(recordings().join(u", "));
+    ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+}
+
+} // namespace
