@@ -174,6 +174,21 @@ void HotKeys::pressed(int hotKeyId)
     }
 }
 
+void HotKeys::noteChoice(int commandId)
+{
+    const auto indexIn = [commandId](const QList<ListEntry>& list) {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list[i].commandId == commandId)
+                return int(i);
+        }
+        return -1;
+    };
+    if (const int voice = indexIn(m_voices); voice >= 0)
+        m_voiceIndex = voice;
+    if (const int effect = indexIn(m_effects); effect >= 0)
+        m_effectIndex = effect;
+}
+
 void HotKeys::stepEffect(int step)
 {
     if (m_effects.isEmpty())

@@ -46,6 +46,8 @@ public:
     // The lists the digit keys and F9 to F12 walk; set before applyChoice.
     void setVoices(QList<ListEntry> voices);
     void setEffects(QList<ListEntry> effects);
+    // A voice or effect was chosen some other way: F9 to F12 step on from it.
+    void noteChoice(int commandId);
 
     void pressed(int hotKeyId);
     // Ids grabbed now; what another client holds is missing.

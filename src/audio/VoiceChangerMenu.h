@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace verbalink {
+
+class CallAudio;
+class MenuModel;
+class RegistryStore;
+struct Settings;
+
+// The "Voice Changer" submenus: the chosen voice, sound effect and music volume checked and
+// stored, music played or stopped, a music file browsed for, and the two hear switches; each
+// choice reaches the voice changer's controls at once.
+class VoiceChangerMenu {
+public:
+    struct Links {
+        MenuModel& menu;
+        RegistryStore& registry;
+        CallAudio& audio;
+        std::function<QString(int slot)> interfaceText;
+        // The file dialog, opened in that folder; nothing when cancelled.
+        std::function<std::optional<QString>(const QString& folder)> chooseMusicFile;
+        // A preset or effect was chosen (the hot keys step on from it).
+        std::function<void(int commandId)> chosen;
+    };
+
+    static constexpr int BrowseCommand = 33196;
+    static constexpr int PlayCommand = 33369;
+    static constexpr int StopCommand = 33197;
+    static constexpr int HearVoiceCommand = 33193;
+    static constexpr int HearMusicCommand = 33376;
+
+    explicit VoiceChangerMenu(Links links) : m_links(std::move(links)) {}
+
+    // The stored choices, applied as if chosen, without routing a call.
+    void restore(const Settings& settings);
+    // Runs one of the voice changer's commands; false for any other id.
+    bool handleCommand(int commandId);
+    // "Browse Audio File (name)" and the Play/Stop marks, after any relabelling.
+    void refreshMusicMenu();
+
+private:
+    void selectPreset(int commandId, bool reroute);
+    void selectEffect(int commandId, bool reroute);
+    void selectVolume(int commandId);
+    void browse();
+    void play();
+    void stop();
+    void setMusicOn(bool on);
+    void toggleHear(int commandId);
+    void store(const QString& name, const QString& value);
+
+    Links m_links;
+};
+
+} // namespace verbalink
