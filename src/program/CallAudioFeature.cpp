@@ -5,6 +5,8 @@
 #include "skype/SkypeConnection.h"
 #include "ui/RecorderDialog.h"
 
+#include <QFileDialog>
+
 namespace verbalink {
 
 namespace {
@@ -23,6 +25,8 @@ CallAudioFeature::CallAudioFeature(Links links, CallAudio::Ports ports)
                m_links.log},
               ports),
       m_form({m_audio, m_links.link.call(), m_links.registry, m_links.boxes, m_links.shell}),
+      m_voiceMenu({m_links.menu, m_links.registry, m_audio, m_links.interfaceText,
+                   &CallAudioFeature::chooseMusicFile, m_links.voiceChosen}),
       m_opener(m_links.link)
 {
     connect(&m_opener, &ContactDialogOpener::opened, this,
@@ -33,6 +37,7 @@ CallAudioFeature::~CallAudioFeature()
 {
     SkypeHandlers& handlers = m_links.link.handlers();
     handlers.isCallAutoRecordOn.set({});
+    handlers.isCallVoiceChanged.set({});
     handlers.onRedirectCallCapture.set({});
     handlers.onRedirectCallInput.set({});
     m_opener.join();
@@ -44,6 +49,7 @@ bool CallAudioFeature::start(const QString& documentsFolder, const Settings& set
 {
     m_audio.setAutoRecord(settings.callAutoRecord != 0);
     m_audio.setStereo(settings.callStereoRecord != 0);
+    m_voiceMenu.restore(settings);
     if (!m_audio.start(documentsFolder))
         return false;
     connectCallEvents();
@@ -54,6 +60,7 @@ void CallAudioFeature::connectCallEvents()
 {
     SkypeHandlers& handlers = m_links.link.handlers();
     handlers.isCallAutoRecordOn.set([this] { return m_audio.autoRecord(); });
+    handlers.isCallVoiceChanged.set([this] { return m_audio.voiceControls().changesVoice(); });
     handlers.onRedirectCallCapture.set([this](const QString& callId, const SkypeEndpoint&) {
         m_audio.routeCapture(callId, true);
     });
@@ -63,8 +70,25 @@ void CallAudioFeature::connectCallEvents()
 
 bool CallAudioFeature::handleCommand(int commandId)
 {
-    if (commandId != RecorderForm::Command)
-        return false;
+    if (commandId == RecorderForm::Command) {
+        toggleRecorderDialog();
+        return true;
+    }
+    return m_voiceMenu.handleCommand(commandId);
+}
+
+std::optional<QString> CallAudioFeature::chooseMusicFile(const QString& folder)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        nullptr, QStringLiteral("Browse Audio File"), folder,
+        QStringLiteral("Music files (*.mp3 *.ogg *.aac *.wav *.wma);;All files (*)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+void CallAudioFeature::toggleRecorderDialog()
+{
     m_opener.toggle(m_dialog, [this](const QStringList&) {
         auto* dialog = new RecorderDialog(m_form, m_links.interfaceText(DeleteRecordsSlot));
         connect(dialog, &RecorderDialog::stored, this, [this](bool autoRecord) {
@@ -72,7 +96,6 @@ bool CallAudioFeature::handleCommand(int commandId)
         });
         return dialog;
     });
-    return true;
 }
 
 } // namespace verbalink

@@ -2,6 +2,7 @@
 
 #include "audio/CallAudio.h"
 #include "audio/RecorderForm.h"
+#include "audio/VoiceChangerMenu.h"
 #include "program/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 
@@ -19,7 +20,8 @@ class SkypeConnection;
 struct Settings;
 
 // The call audio machinery plugged into the link: calls that start are routed to the recorder
-// when automatic recording is on, and "Voice Call Recorder" opens or closes its dialog.
+// when automatic recording is on and to the voice changer when it changes anything; "Voice Call
+// Recorder" opens or closes its dialog, and the voice changer's menus choose what it does.
 class CallAudioFeature : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ public:
         // A text of the interface string table.
         std::function<QString(int slot)> interfaceText;
         std::function<void(const QString&)> log;
+        // A voice or effect was chosen in the menu.
+        std::function<void(int commandId)> voiceChosen;
     };
 
     explicit CallAudioFeature(Links links, CallAudio::Ports ports = CallAudio::ClientPorts);
@@ -40,8 +44,10 @@ public:
 
     // Starts the servers and the engine with the stored options; false when audio cannot run.
     bool start(const QString& documentsFolder, const Settings& settings);
-    // Runs "Voice Call Recorder"; false for any other command.
+    // Runs "Voice Call Recorder" and the voice changer's commands; false for any other.
     bool handleCommand(int commandId);
+    // After the menu was relabelled in another language.
+    void refreshMusicMenu() { m_voiceMenu.refreshMusicMenu(); }
     const CallAudio& audio() const { return m_audio; }
 
 Q_SIGNALS:
@@ -49,10 +55,13 @@ Q_SIGNALS:
 
 private:
     void connectCallEvents();
+    void toggleRecorderDialog();
+    static std::optional<QString> chooseMusicFile(const QString& folder);
 
     Links m_links;
     CallAudio m_audio;
     RecorderForm m_form;
+    VoiceChangerMenu m_voiceMenu;
     ContactDialogOpener m_opener;
     DialogToggle m_dialog;
 };

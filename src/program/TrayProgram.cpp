@@ -68,6 +68,9 @@ bool TrayProgram::start()
     m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_registry, *m_translation,
                                                               QStringLiteral(":/i18n"));
     connect(m_interfaceLanguage.get(), &InterfaceLanguage::applied, this, [this](int languageId) {
+        // The relabelling gave "Browse Audio File" back its plain text.
+        if (m_callAudio)
+            m_callAudio->refreshMusicMenu();
         // Arabic, Hebrew, Urdu and Pashto read from the right: so does the menu.
         const InterfaceLanguageEntry* language = interfaceLanguageById(languageId);
         m_menuView->menu()->setLayoutDirection(
@@ -137,10 +140,14 @@ void TrayProgram::applyStartupSettings()
 
 void TrayProgram::setUpCallAudio()
 {
-    m_callAudio = std::make_unique<CallAudioFeature>(CallAudioFeature::Links{
-        m_link, m_clock, m_registry, m_boxes, m_shell, *m_menu,
-        [this](int slot) { return interfaceText(slot); },
-        [this](const QString& line) { m_debugLog.logLine(line); }});
+    m_callAudio = std::make_unique<CallAudioFeature>(
+        CallAudioFeature::Links{m_link, m_clock, m_registry, m_boxes, m_shell, *m_menu,
+                                [this](int slot) { return interfaceText(slot); },
+                                [this](const QString& line) { m_debugLog.logLine(line); },
+                                [this](int commandId) {
+                                    if (m_hotKeys)
+                                        m_hotKeys->noteChoice(commandId);
+                                }});
     connect(m_callAudio.get(), &CallAudioFeature::opened, this, [](const QString& title) {
         qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
     });

@@ -83,13 +83,10 @@ void TrayProgram::registerOptionToggles()
         int Settings::*option;
         void (MessagePipeline::*apply)(bool);
     };
-    // Hear Voice/Music and Hear Music only store their choice until the voice changer reads it.
     const Toggle toggles[] = {
         {33328, &Settings::showTranslit, &MessagePipeline::setShowTransliteration},
         {33340, &Settings::showFlags, &MessagePipeline::setShowFlags},
         {33354, &Settings::translateInChat, &MessagePipeline::setTranslateInChat},
-        {33193, &Settings::voicePlayback, nullptr},
-        {33376, &Settings::musicPlayback, nullptr},
     };
     for (const Toggle& t : toggles) {
         m_commands.add(t.commandId, [this, t] {
@@ -107,7 +104,7 @@ void TrayProgram::registerHotKeys()
         [this] { return m_translation->isEnabled(); },
         [this] { return m_pipeline->originalsHidden(); },
         [this] { return m_pipeline->encryptionEnabled(); },
-        [this] { return m_settings.musicPlayOn != 0; },
+        [this] { return m_callAudio->audio().voiceControls().musicOn(); },
         [this]() -> const InterfaceStrings& { return m_interfaceLanguage->strings(); },
         // Posted, as a menu choice is: the press ends before the command runs.
         [this](int id) {
@@ -125,6 +122,8 @@ void TrayProgram::registerHotKeys()
     for (int id : m_menu->groupIds(QStringLiteral("sound-effects")))
         effects.append({id, m_menu->find(id)->text()});
     m_hotKeys->setEffects(effects);
+    m_hotKeys->noteChoice(m_settings.voiceChanger);
+    m_hotKeys->noteChoice(m_settings.soundChanger);
     m_hotKeys->applyChoice(HotKeys::isChoice(m_settings.hotkeys) ? m_settings.hotkeys
                                                                  : HotKeys::DefaultChoice);
     qCInfo(lcShell, "hot keys: %lld grabbed", qint64(m_hotKeys->grabbed().size()));

@@ -1,5 +1,5 @@
-// The call recorder in the real program: the simulator holds a call with bob and streams two
-// WAV files into the routed capture connections.
+// Call audio in the real program: the simulator holds a call with bob, streams WAV files into
+// the routed capture connections and keeps what the program sends on the input connection.
 
 #include "EventWait.h"
 #include "ProgramTestFixture.h"
@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 
 using namespace verbalink;
 using verbalink::testing::waitUntil;
@@ -41,7 +43,29 @@ qint16 sampleAt(const QByteArray& bytes, int index)
     return qFromLittleEndian<qint16>(bytes.constData() + 2 * index);
 }
 
-class CallRecorderProgramTest : public verbalink::testing::ProgramTestFixture {
+QByteArray sine(double hertz, int samples)
+{
+    QByteArray bytes(2 * samples, Qt::Uninitialized);
+    for (int i = 0; i < samples; ++i)
+        qToLittleEndian(qint16(8000 * std::sin(2 * std::numbers::pi * hertz * i / 16000)),
+                        bytes.data() + 2 * i);
+    return bytes;
+}
+
+// The amplitude of one frequency in 16 kHz samples (a single DFT bin).
+double amplitudeAt(const QByteArray& pcm, int first, int count, double hertz)
+{
+    double re = 0;
+    double im = 0;
+    for (int i = 0; i < count; ++i) {
+        const double phase = 2 * std::numbers::pi * hertz * i / 16000;
+        re += sampleAt(pcm, first + i) * std::cos(phase);
+        im += sampleAt(pcm, first + i) * std::sin(phase);
+    }
+    return 2 * std::hypot(re, im) / count;
+}
+
+class CallAudioProgramTest : public verbalink::testing::ProgramTestFixture {
 protected:
     QString writeWav(const QString& name, const QByteArray& samples)
     {
@@ -58,7 +82,7 @@ protected:
     }
 };
 
-TEST_F(CallRecorderProgramTest, AnAutomaticRecordingHoldsTheMixOfBothStreams)
+TEST_F(CallAudioProgramTest, AnAutomaticRecordingHoldsTheMixOfBothStreams)
 {
     const QByteArray mic = pcm(micSample);
     const QByteArray output = pcm(outputSample);
@@ -119,7 +143,7 @@ TEST_F(CallRecorderProgramTest, AnAutomaticRecordingHoldsTheMixOfBothStreams)
     }
 }
 
-TEST_F(CallRecorderProgramTest, TheHotKeyOpensTheRecorderWhoseButtonStartsAndStopsRecording)
+TEST_F(CallAudioProgramTest, TheHotKeyOpensTheRecorderWhoseButtonStartsAndStopsRecording)
 {
     verbalink::testing::VirtualDisplay display;
     QString error;
@@ -150,6 +174,41 @@ TEST_F(CallRecorderProgramTest, TheHotKeyOpensTheRecorderWhoseButtonStartsAndSto
     ASSERT_TRUE(waitUntil([&] {
         return recordings().size() == 1 && recordings()[0].startsWith(u"REC - Bob ( "_qs);
     })) << qPrintable(recordings().join(u", "));
+    ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+}
+
+TEST_F(CallAudioProgramTest, TheChangedVoiceWithMusicIsWhatThePartnerHears)
+{
+    const QString heard = path(u"input.pcm"_qs);
+    writeSettings("[Software\\Verbalink]\nVoiceChanger=33192\nMusicVolume=33198\nMusicPlayOn=1\n"
+                  "MusicPlay=" +
+                  writeWav(u"music.wav"_qs, sine(1000, 48000)).toUtf8() + "\n");
+    m_sim->directive(u"user bob en Bob"_qs);
+    m_sim->directive(u"call-input "_qs + heard);
+    auto program = launch();
+    ASSERT_TRUE(attached()) << qPrintable(log());
+    m_sim->directive(u"call 501 bob "_qs + writeWav(u"mic.wav"_qs, sine(300, 48000)) + u" -"_qs);
+    // A changed voice routes the input, and the microphone copy it is made from.
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 501 SET_CAPTURE_MIC PORT="_qs))
+        << qPrintable(readFile(commandLog()));
+    const QString commands = readFile(commandLog());
+    EXPECT_LT(commands.indexOf(u"ALTER CALL 501 SET_INPUT PORT="_qs),
+              commands.indexOf(u"ALTER CALL 501 SET_CAPTURE_MIC PORT="_qs));
+    EXPECT_FALSE(commands.contains(u"SET_OUTPUT"_qs));
+
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(heard).size() >= 2 * 40000; }, 15000))
+        << QFileInfo(heard).size();
+    m_sim->directive(u"call-end 501"_qs);
+    QFile file(heard);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pcm = file.readAll();
+    // A second well inside the call: the voice four semitones up, the music at half amplitude.
+    const double shifted = amplitudeAt(pcm, 16000, 16000, 300 * std::pow(2.0, 4.0 / 12));
+    const double original = amplitudeAt(pcm, 16000, 16000, 300);
+    const double music = amplitudeAt(pcm, 16000, 16000, 1000);
+    EXPECT_GT(shifted, 4000) << original << ' ' << music;
+    EXPECT_LT(original, shifted / 10);
+    EXPECT_NEAR(music, 4000, 200);
     ASSERT_TRUE(terminate(*program)) << qPrintable(log());
 }
 
