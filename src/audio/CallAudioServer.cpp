@@ -102,11 +102,17 @@ void CallAudioServer::stop()
 
 std::vector<std::shared_ptr<CallAudioConnection>> CallAudioServer::connections() const
 {
-    std::lock_guard guard(m_tableLock);
     std::vector<std::shared_ptr<CallAudioConnection>> live;
+    connections(live);
+    return live;
+}
+
+void CallAudioServer::connections(std::vector<std::shared_ptr<CallAudioConnection>>& live) const
+{
+    live.clear();
+    std::lock_guard guard(m_tableLock);
     for (const Entry& entry : m_table)
         live.push_back(entry.connection);
-    return live;
 }
 
 void CallAudioServer::wake()

@@ -43,6 +43,8 @@ public:
     quint16 port() const { return m_port.load(); }
     // The live connections in the order they were accepted.
     std::vector<std::shared_ptr<CallAudioConnection>> connections() const;
+    // The same into a vector the caller keeps, so a pass of the engine allocates nothing.
+    void connections(std::vector<std::shared_ptr<CallAudioConnection>>& live) const;
 
 private:
     struct Entry {

@@ -25,7 +25,8 @@ CallRecorder::~CallRecorder()
 
 bool CallRecorder::step()
 {
-    const auto connections = m_links.capture.connections();
+    m_links.capture.connections(m_connections);
+    const auto& connections = m_connections;
     if (m_links.routing.recordingRouted() && !connections.empty()) {
         qsizetype bytes = CallAudioConnection::Capacity;
         for (const auto& connection : connections)

@@ -6,10 +6,12 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace verbalink {
 
+class CallAudioConnection;
 class CallAudioServer;
 class CallRouting;
 class CallState;
@@ -57,6 +59,7 @@ private:
     // The file could not be created: this routing period's audio is consumed unwritten.
     bool m_openFailed = false;
     bool m_fileStereo = false;
+    std::vector<std::shared_ptr<CallAudioConnection>> m_connections;
     std::vector<QByteArray> m_blocks;
     QByteArray m_mixed;
 };

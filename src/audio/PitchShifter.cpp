@@ -24,6 +24,10 @@ PitchShifter::~PitchShifter() = default;
 
 void PitchShifter::setSemitones(double semitones)
 {
+    // A change of pitch makes SoundTouch recompute its filters: only when there is one.
+    if (semitones == m_semitones)
+        return;
+    m_semitones = semitones;
     m_touch->setPitchSemiTones(semitones);
 }
 

@@ -29,6 +29,7 @@ public:
 
 private:
     std::unique_ptr<soundtouch::SoundTouch> m_touch;
+    double m_semitones = 0.0;
     std::vector<float> m_in;
     std::vector<float> m_out;
 };

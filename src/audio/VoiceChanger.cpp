@@ -39,8 +39,10 @@ bool VoiceChanger::step()
 {
     if (m_links.controls.takeDelayClear())
         m_effects.clear();
-    const auto captured = m_links.capture.connections();
-    const auto inputs = m_links.input.connections();
+    m_links.capture.connections(m_captured);
+    m_links.input.connections(m_inputs);
+    const auto& captured = m_captured;
+    const auto& inputs = m_inputs;
     if (captured.empty() || inputs.empty()) {
         callEnded();
         if (!captured.empty())

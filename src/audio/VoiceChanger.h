@@ -7,11 +7,13 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
 namespace verbalink {
 
+class CallAudioConnection;
 class CallAudioServer;
 class MonitorOutput;
 class MusicDecoder;
@@ -64,6 +66,8 @@ private:
     std::vector<qint16> m_changed;
     std::vector<qint16> m_hear;
     std::vector<qint16> m_music;
+    std::vector<std::shared_ptr<CallAudioConnection>> m_captured;
+    std::vector<std::shared_ptr<CallAudioConnection>> m_inputs;
 };
 
 } // namespace verbalink

@@ -29,6 +29,14 @@ bool Clock::sleepUnless(qint64 ms, const std::atomic<bool>& stop)
     return !stop;
 }
 
+bool Clock::waitUnlessStopped(qint64 ms, StopSignal& stop)
+{
+    if (stop.isRaised())
+        return false;
+    sleepMs(ms);
+    return !stop.isRaised();
+}
+
 SystemClock::SystemClock() : m_origin(steadyMs()) {}
 
 qint64 SystemClock::nowMs() const
@@ -40,6 +48,11 @@ void SystemClock::sleepMs(qint64 ms)
 {
     if (ms > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+bool SystemClock::waitUnlessStopped(qint64 ms, StopSignal& stop)
+{
+    return !stop.waitFor(ms);
 }
 
 } // namespace verbalink

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StopSignal.h"
+
 #include <QtGlobal>
 #include <atomic>
 
@@ -18,6 +20,8 @@ public:
     // Sleeps in slices of 100 ms and gives up as soon as `stop` is set, so a program ending
     // need not wait out a long delay; false when it gave up.
     bool sleepUnless(qint64 ms, const std::atomic<bool>& stop);
+    // Sleeps ms or until the signal is raised; false when it was. Virtual time just advances.
+    virtual bool waitUnlessStopped(qint64 ms, StopSignal& stop);
 };
 
 // The real clock: steady time since the object was made, real sleeps.
@@ -26,6 +30,7 @@ public:
     SystemClock();
     qint64 nowMs() const override;
     void sleepMs(qint64 ms) override;
+    bool waitUnlessStopped(qint64 ms, StopSignal& stop) override;
 
 private:
     qint64 m_origin;

@@ -7,13 +7,6 @@
 
 namespace verbalink {
 
-namespace {
-
-// Long waits are cut into slices so that stop() is not held up by them.
-constexpr qint64 WaitSliceMs = 100;
-
-} // namespace
-
 SkypeLink::SkypeLink(SkypeTransport& transport, Clock& clock, MessageBoxPort& boxes,
                      LinkState& state, SkypeChannel& channel, const SkypeHandlers& handlers)
     : m_transport(transport), m_clock(clock), m_boxes(boxes), m_state(state), m_channel(channel),
@@ -84,7 +77,7 @@ void SkypeLink::stop()
         return;
     }
     m_running.store(false);
-    m_clock.sleepMs(PassMs);
+    m_stop.raise();
     m_thread.join();
 }
 
@@ -92,6 +85,7 @@ void SkypeLink::enter()
 {
     m_state.setLastPongMs(m_clock.nowMs());
     m_running.store(true);
+    m_stop.reset();
     m_state.setAttachState(StateNotAttached);
     m_pingCountdown = FirstPingPasses;
     m_discoveryCountdown = DiscoveryPasses;
@@ -190,11 +184,9 @@ void SkypeLink::checkPongLoss()
 
 void SkypeLink::waitWhileRunning(qint64 ms)
 {
-    while (ms > 0 && m_running.load()) {
-        const qint64 slice = std::min(ms, WaitSliceMs);
-        m_clock.sleepMs(slice);
-        ms -= slice;
-    }
+    // One wait, which stop() ends at once: an idle link wakes once a pass.
+    if (m_running.load())
+        m_clock.waitUnlessStopped(ms, m_stop);
 }
 
 } // namespace verbalink

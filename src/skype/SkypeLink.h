@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StopSignal.h"
 #include "skype/LinkState.h"
 #include "skype/SkypeChannel.h"
 #include "skype/SkypeHandlers.h"
@@ -38,7 +39,7 @@ public:
 
     // Starts the link thread; true when it runs.
     bool start();
-    // Asks the thread to end, waits one second for it and joins it.
+    // Asks the thread to end, wakes it from its wait and joins it.
     void stop();
     bool isRunning() const { return m_running.load(); }
 
@@ -64,6 +65,7 @@ private:
     const SkypeHandlers& m_handlers;
 
     std::atomic<bool> m_running{false};
+    StopSignal m_stop;
     // Only the link thread touches the two count-downs.
     int m_pingCountdown = FirstPingPasses;
     int m_discoveryCountdown = DiscoveryPasses;

@@ -1,0 +1,146 @@
+// The voice changer's processing of one 20 ms block (320 samples) per preset and effect, with
+// the allocations each block makes once warmed up (counted by replacing operator new here).
+
+#include "audio/CallAudioServer.h"
+#include "audio/MonitorOutput.h"
+#include "audio/MusicDecoder.h"
+#include "audio/VoiceChanger.h"
+#include "audio/VoiceChangerControls.h"
+#include "audio/WavRecordingFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <numbers>
+#include <thread>
+#include <vector>
+
+// Every malloc, calloc and realloc of the measuring thread is counted (Qt containers and
+// std::vector alike); other threads, such as the music decoder's, are not.
+namespace {
+
+thread_local bool counting = false;
+thread_local long allocations = 0;
+
+} // namespace
+
+extern "C" {
+void* __libc_malloc(size_t size);
+void* __libc_calloc(size_t count, size_t size);
+void* __libc_realloc(void* pointer, size_t size);
+
+void* malloc(size_t size)
+{
+    allocations += counting;
+    return __libc_malloc(size);
+}
+
+void* calloc(size_t count, size_t size)
+{
+    allocations += counting;
+    return __libc_calloc(count, size);
+}
+
+void* realloc(void* pointer, size_t size)
+{
+    allocations += counting;
+    return __libc_realloc(pointer, size);
+}
+}
+
+namespace verbalink {
+namespace {
+
+using namespace voicechoices;
+
+constexpr int BlockSamples = 320;
+
+std::vector<qint16> voiceBlock(int index)
+{
+    std::vector<qint16> block(BlockSamples);
+    for (int i = 0; i < BlockSamples; ++i) {
+        const double t = double(index * BlockSamples + i) / 16000;
+        block[size_t(i)] = qint16(6000 * std::sin(2 * std::numbers::pi * 180 * t) +
+                                  2000 * std::sin(2 * std::numbers::pi * 720 * t));
+    }
+    return block;
+}
+
+QString musicFile(const QTemporaryDir& folder)
+{
+    QByteArray samples(2 * 16000 * 5, '\0');
+    for (int i = 0; i < 16000 * 5; ++i) {
+        const auto value = qint16(8000 * std::sin(2 * std::numbers::pi * 440 * i / 16000.0));
+        std::memcpy(samples.data() + 2 * i, &value, 2);
+    }
+    QFile file(folder.filePath(QStringLiteral("music.wav")));
+    file.open(QIODevice::WriteOnly);
+    file.write(WavRecordingFile::header(1, quint32(samples.size())) + samples);
+    return file.fileName();
+}
+
+void processBlock(benchmark::State& state, Preset preset, Effect effect, bool music)
+{
+    CallAudioServer capture(CallAudioServer::Role::Capture, 0);
+    CallAudioServer input(CallAudioServer::Role::Input, 0);
+    VoiceChangerControls controls;
+    MusicDecoder decoder;
+    MonitorOutput monitor;
+    QTemporaryDir folder;
+    controls.setPreset(preset);
+    controls.setEffect(effect);
+    controls.setMusicOn(music);
+    if (music)
+        controls.setMusicFile(musicFile(folder));
+    VoiceChanger changer({capture, input, [] { return false; }, controls, decoder, monitor});
+    std::vector<std::vector<qint16>> blocks;
+    for (int i = 0; i < 50; ++i)
+        blocks.push_back(voiceBlock(i));
+    std::vector<qint16> block(BlockSamples);
+    // Warm up: SoundTouch and the decoder reach their steady sizes.
+    for (int i = 0; i < 200; ++i) {
+        block = blocks[size_t(i) % blocks.size()];
+        changer.process(block);
+        if (music)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    size_t index = 0;
+    allocations = 0;
+    counting = true;
+    for (auto _ : state) {
+        const std::vector<qint16>& source = blocks[index++ % blocks.size()];
+        std::copy(source.begin(), source.end(), block.begin());
+        benchmark::DoNotOptimize(changer.process(block).data());
+    }
+    counting = false;
+    state.counters["allocs_per_block"] = double(allocations) / double(state.iterations());
+    // How many times faster than the 20 ms a block lasts.
+    state.counters["realtime_x"] =
+        benchmark::Counter(0.020 * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_Block(benchmark::State& state)
+{
+    processBlock(state, Preset(state.range(0)), Effect(state.range(1)), state.range(2) != 0);
+}
+
+// Presets with no effect, then each effect alone, then a pitch preset with echo and music.
+BENCHMARK(BM_Block)
+    ->ArgNames({"preset", "effect", "music"})
+    ->Args({NoPreset, NoEffect, 0})
+    ->Args({Robotic, NoEffect, 0})
+    ->Args({PitchFemale, NoEffect, 0})
+    ->Args({Mutation, NoEffect, 0})
+    ->Args({Atari, NoEffect, 0})
+    ->Args({Alien, NoEffect, 0})
+    ->Args({NoPreset, Echo, 0})
+    ->Args({NoPreset, EchoMultiple, 0})
+    ->Args({NoPreset, Chorus, 0})
+    ->Args({PitchFemale, Echo, 1});
+
+} // namespace
+} // namespace verbalink
