@@ -139,6 +139,9 @@ void VoiceChangerMenu::setMusicOn(bool on)
 {
     m_links.audio.voiceControls().setMusicOn(on);
     store(QStringLiteral("MusicPlayOn"), flag(on));
+    // Music started during a call must reach the partner even with no voice or effect chosen.
+    if (on && m_links.audio.voiceControls().changesVoice())
+        m_links.audio.rerouteInputDuringCall();
 }
 
 void VoiceChangerMenu::toggleHear(int commandId)

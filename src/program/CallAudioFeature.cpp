@@ -26,7 +26,8 @@ CallAudioFeature::CallAudioFeature(Links links, CallAudio::Ports ports)
               ports),
       m_form({m_audio, m_links.link.call(), m_links.registry, m_links.boxes, m_links.shell}),
       m_voiceMenu({m_links.menu, m_links.registry, m_audio, m_links.interfaceText,
-                   &CallAudioFeature::chooseMusicFile, m_links.voiceChosen}),
+                   [this](const QString& folder) { return chooseMusicFile(folder); },
+                   m_links.voiceChosen}),
       m_opener(m_links.link)
 {
     connect(&m_opener, &ContactDialogOpener::opened, this,
@@ -79,8 +80,10 @@ bool CallAudioFeature::handleCommand(int commandId)
 
 std::optional<QString> CallAudioFeature::chooseMusicFile(const QString& folder)
 {
+    const QString title = QStringLiteral("Browse Audio File");
+    Q_EMIT opened(title);
     const QString path = QFileDialog::getOpenFileName(
-        nullptr, QStringLiteral("Browse Audio File"), folder,
+        nullptr, title, folder,
         QStringLiteral("Music files (*.mp3 *.ogg *.aac *.wav *.wma);;All files (*)"));
     if (path.isEmpty())
         return std::nullopt;

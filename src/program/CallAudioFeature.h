@@ -56,7 +56,7 @@ Q_SIGNALS:
 private:
     void connectCallEvents();
     void toggleRecorderDialog();
-    static std::optional<QString> chooseMusicFile(const QString& folder);
+    std::optional<QString> chooseMusicFile(const QString& folder);
 
     Links m_links;
     CallAudio m_audio;

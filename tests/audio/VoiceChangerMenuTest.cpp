@@ -176,6 +176,14 @@ TEST_F(VoiceChangerMenuTest, AVoiceOrEffectChosenDuringACallRoutesItsInputAgain)
     }
     voiceMenu.handleCommand(33199);
     EXPECT_TRUE(sent().isEmpty());
+
+    // Music switched on in a call is routed too, once there is a file to play.
+    voiceMenu.handleCommand(VoiceChangerMenu::StopCommand);
+    voiceMenu.handleCommand(VoiceChangerMenu::PlayCommand); // no file: browse, cancelled
+    EXPECT_TRUE(sent().isEmpty());
+    dialogAnswer = u"/music/song.ogg"_s;
+    voiceMenu.handleCommand(VoiceChangerMenu::BrowseCommand);
+    EXPECT_EQ(sent(), (QStringList{input, capture}));
 }
 
 } // namespace

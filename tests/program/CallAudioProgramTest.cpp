@@ -212,4 +212,64 @@ TEST_F(CallAudioProgramTest, TheChangedVoiceWithMusicIsWhatThePartnerHears)
     ASSERT_TRUE(terminate(*program)) << qPrintable(log());
 }
 
+TEST_F(CallAudioProgramTest, MusicStartedDuringACallReachesThePartnerFromItsBeginning)
+{
+    verbalink::testing::VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << qPrintable(error);
+    m_program->setEnvironment(u"DISPLAY"_qs, display.name());
+    m_program->setEnvironment(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    QByteArray music(2 * Samples, Qt::Uninitialized);
+    for (int i = 0; i < Samples; ++i)
+        qToLittleEndian(qint16(1000 + (i * 13) % 20000), music.data() + 2 * i);
+    const QString musicFile = writeWav(u"music.wav"_qs, music);
+    const QString heard = path(u"input.pcm"_qs);
+    writeSettings("[Software\\Verbalink]\nMusicPlayOn=0\nMusicVolume=33198\n");
+    m_sim->directive(u"user bob en Bob"_qs);
+    m_sim->directive(u"call-input "_qs + heard);
+    auto program = launch();
+    ASSERT_TRUE(logShows(u"hot keys: 22 grabbed"_qs)) << qPrintable(log());
+    ASSERT_TRUE(attached());
+    m_sim->directive(u"call 11 bob "_qs + writeWav(u"silence.wav"_qs, QByteArray(10 * 32000, 0)) +
+                     u" -"_qs);
+    ASSERT_TRUE(commandSeen(u"GET CALL 11 PARTNER_DISPNAME"_qs));
+    const auto stored = [&](const char* line) {
+        return waitUntil([&] { return readFile(settingsFile()).contains(QLatin1String(line)); });
+    };
+    const auto browse = [&] {
+        m_program->clearLog();
+        EXPECT_TRUE(display.press(u"ctrl+shift+m"_qs)); // music on: with no file, Browse
+        EXPECT_TRUE(logShows(u"dialog opened: Browse Audio File"_qs)) << qPrintable(log());
+        waitUntil([] { return false; }, 800);
+    };
+
+    // Browse, then Cancel: music is on all the same, with nothing to play, so nothing is routed.
+    browse();
+    ASSERT_TRUE(display.press(u"Escape"_qs));
+    ASSERT_TRUE(stored("MusicPlayOn=1"));
+    ASSERT_TRUE(display.press(u"ctrl+shift+m"_qs)); // music off
+    ASSERT_TRUE(stored("MusicPlayOn=0"));
+    EXPECT_FALSE(readFile(commandLog()).contains(u"ALTER CALL"_qs));
+
+    // A file chosen: the input is routed and the partner hears the music from its first sample.
+    browse();
+    ASSERT_TRUE(display.type(musicFile));
+    ASSERT_TRUE(display.press(u"Return"_qs));
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 11 SET_INPUT PORT="_qs)) << qPrintable(log());
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(heard).size() >= 2 * 24000; }, 15000));
+    QFile file(heard);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pcm = file.readAll();
+    int first = 0;
+    while (first < pcm.size() / 2 && sampleAt(pcm, first) == 0)
+        ++first;
+    ASSERT_LT(first + 8000, pcm.size() / 2);
+    int wrong = 0;
+    for (int i = 0; i < 8000; ++i)
+        wrong += sampleAt(pcm, first + i) != qint16(sampleAt(music, i) >> 1);
+    EXPECT_EQ(wrong, 0);
+    m_sim->directive(u"call-end 11"_qs);
+    ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+}
+
 } // namespace
