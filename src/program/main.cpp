@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "platform/UnixSignalWatcher.h"
+#include "program/CommandLine.h"
 #include "program/TrayProgram.h"
 
 #include <QApplication>
@@ -26,16 +27,23 @@ QString runningInstallDir()
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verbalink"));
     QApplication::setApplicationVersion(QStringLiteral(VERBALINK_VERSION));
     // The debug log is a window; closing it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // A start without arguments is the one copy per user; with arguments it runs alongside.
+    // A start without -m is the one copy per user; with it, it runs alongside.
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                             QStringLiteral("Verbalink for Skype"));
-    if (argc <= 1) {
+    if (!commandLine.alongside) {
         const SingleInstance::Role role = instance.claim();
         if (role == SingleInstance::Role::HandedOver)
             return 0;

@@ -2,46 +2,77 @@
 
 #include "gateway/ApertiumModes.h"
 
+#include <QCommandLineParser>
+
 namespace verbalink::gateway {
+
+namespace {
+
+struct Parser {
+    Parser()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Answers the translation services' requests on 127.0.0.1 with Apertium.\n"
+            "Once listening it prints \"listening 127.0.0.1:PORT\"; the log goes to standard "
+            "error."));
+        parser.addOptions({help, version, port, modes, exitWithParent});
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit.")};
+    const QCommandLineOption port{QStringLiteral("port"),
+                                  QStringLiteral("Port to listen on; 0 (the default) picks a "
+                                                 "free one."),
+                                  QStringLiteral("N")};
+    const QCommandLineOption modes{QStringLiteral("modes"),
+                                   QStringLiteral("Apertium's modes (default %1).")
+                                       .arg(QString::fromLatin1(ApertiumModes::DefaultFolder)),
+                                   QStringLiteral("folder")};
+    const QCommandLineOption exitWithParent{
+        QStringLiteral("exit-with-parent"),
+        QStringLiteral("End when the process that started it ends.")};
+};
+
+} // namespace
 
 std::optional<GatewayOptions> GatewayOptions::parse(const QStringList& arguments, QString* error)
 {
+    Parser p;
+    if (!p.parser.parse(arguments)) {
+        *error = p.parser.errorText();
+        return std::nullopt;
+    }
+    if (!p.parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unexpected argument '%1'").arg(p.parser.positionalArguments()[0]);
+        return std::nullopt;
+    }
     GatewayOptions options;
     options.modesFolder = QString::fromLatin1(ApertiumModes::DefaultFolder);
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"--help" || argument == u"-h") {
-            options.help = true;
-        } else if (argument == u"--exit-with-parent") {
-            options.exitWithParent = true;
-        } else if (argument == u"--port" && hasValue) {
-            bool number = false;
-            const uint port = arguments[++i].toUInt(&number);
-            if (!number || port > 65535) {
-                *error = QStringLiteral("--port takes a number from 0 to 65535");
-                return std::nullopt;
-            }
-            options.port = quint16(port);
-        } else if (argument == u"--modes" && hasValue) {
-            options.modesFolder = arguments[++i];
-        } else {
-            *error = QStringLiteral("unknown or incomplete option: ") + argument;
+    options.help = p.parser.isSet(p.help);
+    options.version = p.parser.isSet(p.version);
+    options.exitWithParent = p.parser.isSet(p.exitWithParent);
+    if (p.parser.isSet(p.modes))
+        options.modesFolder = p.parser.value(p.modes);
+    if (p.parser.isSet(p.port)) {
+        bool number = false;
+        const uint port = p.parser.value(p.port).toUInt(&number);
+        if (!number || port > 65535) {
+            *error = QStringLiteral("--port takes a number from 0 to 65535");
             return std::nullopt;
         }
+        options.port = quint16(port);
     }
     return options;
 }
 
 QString GatewayOptions::usage()
 {
-    return QStringLiteral(
-        "usage: verbalink-gateway [--port N] [--modes FOLDER] [--exit-with-parent]\n"
-        "Answers the translation services' requests on 127.0.0.1 with Apertium.\n"
-        "  --port N            port to listen on; 0 (the default) picks a free one\n"
-        "  --modes FOLDER      Apertium's modes (default /usr/share/apertium/modes)\n"
-        "  --exit-with-parent  end when the process that started it ends\n"
-        "Once listening it prints \"listening 127.0.0.1:PORT\"; the log goes to standard error.\n");
+    // Without an application object, Qt cannot name the program itself.
+    return Parser().parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("verbalink-gateway"));
 }
 
 } // namespace verbalink::gateway

@@ -6,12 +6,14 @@
 
 namespace verbalink::gateway {
 
-// The command line: verbalink-gateway [--port N] [--modes FOLDER] [--exit-with-parent].
+// The command line: verbalink-gateway [--port N] [--modes FOLDER] [--exit-with-parent],
+// --help and --version.
 struct GatewayOptions {
     quint16 port = 0;
     QString modesFolder;
     bool exitWithParent = false;
     bool help = false;
+    bool version = false;
 
     // Nothing, with the reason in `error`, for a command line that makes no sense.
     static std::optional<GatewayOptions> parse(const QStringList& arguments, QString* error);

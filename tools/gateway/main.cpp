@@ -34,11 +34,18 @@ int main(int argc, char** argv)
     QString error;
     const std::optional<GatewayOptions> options = GatewayOptions::parse(arguments, &error);
     if (!options) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(GatewayOptions::usage()));
+        std::fprintf(stderr,
+                     "verbalink-gateway: %s\nTry 'verbalink-gateway --help' for more "
+                     "information.\n",
+                     qPrintable(error));
         return 2;
     }
     if (options->help) {
         std::printf("%s", qPrintable(GatewayOptions::usage()));
+        return 0;
+    }
+    if (options->version) {
+        std::printf("verbalink-gateway %s\n", VERBALINK_VERSION);
         return 0;
     }
     if (options->exitWithParent) {

@@ -48,6 +48,7 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
         u"Simulates the chat client's API on the session bus. Directives come from --script, "
         u"the demo roster (--window) or standard input, one per line (see README.md)."_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption script(u"script"_s, u"Read directives from <file>."_s, u"file"_s);
     const QCommandLineOption refuse(u"refuse"_s, u"Refuse access (ERROR 68)."_s);
     const QCommandLineOption offline(u"offline"_s, u"Answer access with CONNSTATUS OFFLINE."_s);
@@ -63,7 +64,17 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     const QCommandLineOption window(u"window"_s, u"Show the chat window."_s);
     parser.addOptions({script, refuse, offline, pending, handle, language, log, messages, verbose,
                        timestamps, window});
-    parser.process(app);
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr,
+                     "verbalink-skype-sim: %s\nTry 'verbalink-skype-sim --help' for more "
+                     "information.\n",
+                     qUtf8Printable(parser.errorText()));
+        std::exit(2);
+    }
+    if (parser.isSet(u"help"_s))
+        parser.showHelp(0);
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
 
     options.script = parser.value(script);
     options.logFile = parser.value(log);
@@ -122,6 +133,7 @@ int main(int argc, char* argv[])
     if (!app)
         return fail(u"this build has no chat window (Qt Widgets was left out)"_s);
     QCoreApplication::setApplicationName(u"verbalink-skype-sim"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERBALINK_VERSION));
 
     Options options;
     QString error;
