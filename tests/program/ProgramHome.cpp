@@ -39,7 +39,7 @@ std::unique_ptr<QProcess> ProgramHome::launch(const QStringList& arguments)
     QProcess* raw = process.get();
     QObject::connect(raw, &QProcess::readyReadStandardError, raw,
                      [this, raw] { m_log += QString::fromUtf8(raw->readAllStandardError()); });
-    process->start(QStringLiteral(VERBALINK_EXECUTABLE), arguments);
+    process->start(m_executable, arguments);
     return process;
 }
 

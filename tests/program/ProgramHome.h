@@ -25,6 +25,8 @@ public:
     const QString& log() const { return m_log; }
     void clearLog() { m_log.clear(); }
     bool logShows(const QString& text, int timeoutMs = 15000) const;
+    // Later starts run this executable instead of the one in the build folder.
+    void setExecutable(const QString& path) { m_executable = path; }
     // Set in the environment of later starts, over the home's own values.
     void setEnvironment(const QString& name, const QString& value) { m_env.insert(name, value); }
 
@@ -32,6 +34,7 @@ private:
     QTemporaryDir m_home;
     QString m_busAddress;
     QString m_log;
+    QString m_executable = QStringLiteral(VERBALINK_EXECUTABLE);
     QHash<QString, QString> m_env;
 };
 
