@@ -14,6 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.verbalink.app/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded as Qt plugins, so no binary names them: the SVG image and icon plugins draw the tray
+# icons and the menu's pictures.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The language pairs the local translation gateway answers with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
