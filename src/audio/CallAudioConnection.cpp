@@ -31,12 +31,19 @@ qsizetype CallAudioConnection::append(QByteArrayView bytes)
 
 QByteArray CallAudioConnection::take(qsizetype max)
 {
+    QByteArray front;
+    take(front, max);
+    return front;
+}
+
+void CallAudioConnection::take(QByteArray& into, qsizetype max)
+{
     std::lock_guard guard(m_lock);
     const qsizetype count = std::clamp<qsizetype>(max, 0, m_bytes.size());
-    QByteArray front = m_bytes.first(count);
+    into.resize(count);
+    std::copy_n(m_bytes.constData(), count, into.data());
     m_bytes.remove(0, count);
     m_seen = std::max<qsizetype>(0, m_seen - count);
-    return front;
 }
 
 qsizetype CallAudioConnection::takeUnseen(char* bytes, qsizetype max, bool keep)

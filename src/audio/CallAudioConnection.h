@@ -23,6 +23,8 @@ public:
     qsizetype append(QByteArrayView bytes);
     // Removes and returns up to max bytes from the front.
     QByteArray take(qsizetype max = Capacity);
+    // The same into the caller's buffer, which keeps its capacity from block to block.
+    void take(QByteArray& into, qsizetype max);
     // The voice changer's share: copies out the whole samples it has not seen yet, at most max
     // bytes. With keep they stay for the recorder, which consumes the stream at its own pace;
     // otherwise they leave, with everything before them. Returns the bytes copied.

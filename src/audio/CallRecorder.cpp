@@ -37,7 +37,7 @@ bool CallRecorder::step()
             return false;
         m_blocks.resize(connections.size());
         for (size_t i = 0; i < connections.size(); ++i)
-            m_blocks[i] = connections[i]->take(bytes);
+            connections[i]->take(m_blocks[i], bytes);
         return record(bytes);
     }
     if (m_file.isOpen() || m_openFailed)
