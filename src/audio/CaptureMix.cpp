@@ -1,5 +1,7 @@
 #include "audio/CaptureMix.h"
 
+#include "audio/Pcm.h"
+
 #include <QtEndian>
 #include <algorithm>
 
@@ -35,7 +37,7 @@ void mixMono(std::span<const QByteArray> blocks, QByteArray& out)
             int value = sampleAt(block, i);
             if (count > 1)
                 value = int(double(value) * scale);
-            putSample(out, i, qint16(quint16(sampleAt(out, i)) + quint16(value)));
+            putSample(out, i, pcm::wrappingSum(sampleAt(out, i), value));
         }
     }
 }

@@ -10,7 +10,6 @@ namespace verbalink {
 namespace recordingnames {
 
 inline constexpr char16_t FolderName[] = u"Skype Voice Records";
-inline constexpr char16_t UnknownPartner[] = u"UNKNOWN";
 
 // The partner's display name without the nine characters a file name cannot carry: the pieces
 // between them joined with "." ("A/B:C" gives "A.B.C").

@@ -1,16 +1,8 @@
 #include "audio/SoundEffects.h"
 
+#include "audio/Pcm.h"
+
 namespace verbalink {
-
-namespace {
-
-// 16-bit addition that wraps, as the mixer does.
-qint16 wrappingSum(int a, int b)
-{
-    return qint16(quint16(a) + quint16(b));
-}
-
-} // namespace
 
 void SoundEffects::process(voicechoices::Effect effect, std::span<qint16> block)
 {
@@ -25,11 +17,11 @@ void SoundEffects::process(voicechoices::Effect effect, std::span<qint16> block)
         const qint16 in = sample;
         switch (effect) {
         case Echo:
-            sample = wrappingSum(in, delayed);
+            sample = pcm::wrappingSum(in, delayed);
             delayed = qint16(in >> 2);
             break;
         case EchoMultiple:
-            sample = wrappingSum(in, delayed);
+            sample = pcm::wrappingSum(in, delayed);
             delayed = qint16(sample >> 2);
             break;
         case Chorus:

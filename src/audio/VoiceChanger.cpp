@@ -3,6 +3,7 @@
 #include "audio/CallAudioServer.h"
 #include "audio/MonitorOutput.h"
 #include "audio/MusicDecoder.h"
+#include "audio/Pcm.h"
 #include "audio/VoiceChangerControls.h"
 
 #include <QByteArrayView>
@@ -19,11 +20,6 @@ constexpr qsizetype MaxChanged = 100000;
 QByteArrayView bytesOf(std::span<const qint16> samples)
 {
     return {reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size_bytes())};
-}
-
-qint16 wrappingSum(qint16 a, qint16 b)
-{
-    return qint16(quint16(a) + quint16(b));
 }
 
 } // namespace
@@ -129,7 +125,7 @@ bool VoiceChanger::mixMusic(std::span<qint16> block)
         const qint16 music = qint16(m_music[i] >> shift);
         if (hearOnlyMusic)
             m_hear[i] = music;
-        block[i] = wrappingSum(block[i], music);
+        block[i] = pcm::wrappingSum(block[i], music);
     }
     return true;
 }
