@@ -45,7 +45,7 @@ ChatRobot::~ChatRobot()
 
 void ChatRobot::stop()
 {
-    m_stopping = true;
+    m_stop.raise();
     m_turns.stop();
 }
 
@@ -80,12 +80,12 @@ void ChatRobot::turn(const QString& text, const QString& handle)
     if (options().delayAnswer) {
         // As if typed: 5 to 10 seconds.
         const qint64 delayMs = (qint64(QRandomGenerator::global()->bounded(6u)) + 5) * 1000;
-        m_links.clock.sleepUnless(delayMs, m_stopping);
+        m_links.clock.waitUnlessStopped(delayMs, m_stop);
     }
-    if (m_stopping || !ask(handle, text))
+    if (m_stop.isRaised() || !ask(handle, text))
         return;
     const std::optional<RobotUser> user = m_links.users.find(handle);
-    if (user && !m_stopping)
+    if (user && !m_stop.isRaised())
         m_links.chat.postMessageTo(handle, user->lastAnswer, false);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/StopSignal.h"
 #include "platform/WorkerThreads.h"
 #include "skype/IncomingMessageHandler.h"
 
 #include <QByteArray>
 #include <QString>
-#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -76,7 +76,7 @@ private:
     Options m_options;
     // One robot request at a time: both translations, the exchange and the record update.
     std::mutex m_robotLock;
-    std::atomic<bool> m_stopping{false};
+    StopSignal m_stop;
     WorkerThreads m_turns;
 };
 

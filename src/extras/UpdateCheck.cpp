@@ -32,7 +32,7 @@ UpdateCheck::UpdateCheck(Links links) : m_links(std::move(links)) {}
 
 UpdateCheck::~UpdateCheck()
 {
-    m_stopping = true;
+    m_stop.raise();
     std::lock_guard lock(m_threadsMutex);
     for (std::thread& thread : m_threads)
         thread.join();
@@ -48,7 +48,7 @@ void UpdateCheck::run(Mode mode, const Request& request)
 {
     const bool automatic = mode == Mode::Automatic;
     if (automatic) {
-        if (!m_links.clock.sleepUnless(StartDelayMs, m_stopping) || !dueForAutomaticCheck())
+        if (!m_links.clock.waitUnlessStopped(StartDelayMs, m_stop) || !dueForAutomaticCheck())
             return;
     }
     const QByteArray response = fetchVersionFile(request.site);

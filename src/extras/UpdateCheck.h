@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/StopSignal.h"
 #include "translate/net/ProxySettings.h"
 
 #include <QByteArray>
 #include <QString>
-#include <atomic>
 #include <functional>
 #include <list>
 #include <mutex>
@@ -61,7 +61,7 @@ private:
 
     Links m_links;
     // Set when the program ends: a check still waiting for its start gives up.
-    std::atomic<bool> m_stopping{false};
+    StopSignal m_stop;
     std::mutex m_threadsMutex;
     std::list<std::thread> m_threads;
 };

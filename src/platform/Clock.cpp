@@ -1,6 +1,5 @@
 #include "platform/Clock.h"
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -16,17 +15,6 @@ qint64 Clock::epochSeconds() const
 {
     using namespace std::chrono;
     return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
-}
-
-bool Clock::sleepUnless(qint64 ms, const std::atomic<bool>& stop)
-{
-    constexpr qint64 SliceMs = 100;
-    for (qint64 slept = 0; slept < ms; slept += SliceMs) {
-        if (stop)
-            return false;
-        sleepMs(std::min(SliceMs, ms - slept));
-    }
-    return !stop;
 }
 
 bool Clock::waitUnlessStopped(qint64 ms, StopSignal& stop)

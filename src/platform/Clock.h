@@ -3,7 +3,6 @@
 #include "platform/StopSignal.h"
 
 #include <QtGlobal>
-#include <atomic>
 
 namespace verbalink {
 
@@ -17,9 +16,6 @@ public:
     virtual void sleepMs(qint64 ms) = 0;
     // Seconds since 1970-01-01 UTC, for times that are stored.
     virtual qint64 epochSeconds() const;
-    // Sleeps in slices of 100 ms and gives up as soon as `stop` is set, so a program ending
-    // need not wait out a long delay; false when it gave up.
-    bool sleepUnless(qint64 ms, const std::atomic<bool>& stop);
     // Sleeps ms or until the signal is raised; false when it was. Virtual time just advances.
     virtual bool waitUnlessStopped(qint64 ms, StopSignal& stop);
 };
