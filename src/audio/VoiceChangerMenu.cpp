@@ -68,35 +68,40 @@ void VoiceChangerMenu::selectPreset(int commandId, bool reroute)
     // An unknown stored id is "Disabled", checked and stored as such.
     const int id =
         voicechoices::isPresetCommand(commandId) ? commandId : voicechoices::NoPresetCommand;
-    m_links.menu.checkInGroup(id);
-    store(QStringLiteral("VoiceChanger"), QString::number(id));
+    checkAndStore(id, QStringLiteral("VoiceChanger"));
     m_links.audio.voiceControls().setPreset(voicechoices::presetFor(id));
-    if (m_links.chosen)
-        m_links.chosen(id);
-    if (reroute)
-        m_links.audio.rerouteInputDuringCall();
+    voiceChosen(id, reroute);
 }
 
 void VoiceChangerMenu::selectEffect(int commandId, bool reroute)
 {
     const int id =
         voicechoices::isEffectCommand(commandId) ? commandId : voicechoices::NoEffectCommand;
-    m_links.menu.checkInGroup(id);
-    store(QStringLiteral("SoundChanger"), QString::number(id));
+    checkAndStore(id, QStringLiteral("SoundChanger"));
     m_links.audio.voiceControls().setEffect(voicechoices::effectFor(id));
-    if (m_links.chosen)
-        m_links.chosen(id);
-    if (reroute)
-        m_links.audio.rerouteInputDuringCall();
+    voiceChosen(id, reroute);
 }
 
 void VoiceChangerMenu::selectVolume(int commandId)
 {
     const int id =
         voicechoices::isVolumeCommand(commandId) ? commandId : voicechoices::DefaultVolumeCommand;
-    m_links.menu.checkInGroup(id);
-    store(QStringLiteral("MusicVolume"), QString::number(id));
+    checkAndStore(id, QStringLiteral("MusicVolume"));
     m_links.audio.voiceControls().setVolumeShift(voicechoices::volumeShiftFor(id));
+}
+
+void VoiceChangerMenu::checkAndStore(int commandId, const QString& setting)
+{
+    m_links.menu.checkInGroup(commandId);
+    store(setting, QString::number(commandId));
+}
+
+void VoiceChangerMenu::voiceChosen(int commandId, bool reroute)
+{
+    if (m_links.chosen)
+        m_links.chosen(commandId);
+    if (reroute)
+        m_links.audio.rerouteInputDuringCall();
 }
 
 void VoiceChangerMenu::browse()

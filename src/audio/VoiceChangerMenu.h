@@ -46,6 +46,10 @@ private:
     void selectPreset(int commandId, bool reroute);
     void selectEffect(int commandId, bool reroute);
     void selectVolume(int commandId);
+    // Checks the entry alone in its group and stores its id under the setting.
+    void checkAndStore(int commandId, const QString& setting);
+    // A voice or effect took effect: the hot keys hear of it, a call in progress is routed again.
+    void voiceChosen(int commandId, bool reroute);
     void browse();
     void play();
     void stop();
