@@ -146,10 +146,7 @@ TEST_F(CallAudioProgramTest, AnAutomaticRecordingHoldsTheMixOfBothStreams)
 TEST_F(CallAudioProgramTest, TheHotKeyOpensTheRecorderWhoseButtonStartsAndStopsRecording)
 {
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(u"DISPLAY"_qs, display.name());
-    m_program->setEnvironment(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    ASSERT_TRUE(showOn(display));
     m_sim->directive(u"user bob en Bob"_qs);
     auto program = launch();
     ASSERT_TRUE(logShows(u"hot keys: 22 grabbed"_qs)) << qPrintable(log());
@@ -215,10 +212,7 @@ TEST_F(CallAudioProgramTest, TheChangedVoiceWithMusicIsWhatThePartnerHears)
 TEST_F(CallAudioProgramTest, MusicStartedDuringACallReachesThePartnerFromItsBeginning)
 {
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(u"DISPLAY"_qs, display.name());
-    m_program->setEnvironment(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    ASSERT_TRUE(showOn(display));
     QByteArray music(2 * Samples, Qt::Uninitialized);
     for (int i = 0; i < Samples; ++i)
         qToLittleEndian(qint16(1000 + (i * 13) % 20000), music.data() + 2 * i);

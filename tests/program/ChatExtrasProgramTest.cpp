@@ -35,10 +35,7 @@ protected:
 TEST_F(ChatExtrasProgramTest, GreetingByFullNameArtByNameAndBroadcastToEveryContact)
 {
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
-    m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    ASSERT_TRUE(showOn(display));
     m_sim.reset();
     ASSERT_TRUE(startSim(u"timed-messages.log", {QStringLiteral("--timestamps")}));
     for (const char* user :

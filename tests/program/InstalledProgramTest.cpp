@@ -39,10 +39,7 @@ TEST_F(InstalledProgramTest, RunsFromTheStagingFolderAndStartsAtLoginFromThere)
     }
 
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(u"DISPLAY"_qs, display.name());
-    m_program->setEnvironment(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    ASSERT_TRUE(showOn(display));
     m_program->setExecutable(installed);
     // Czech: the interface texts come with the program wherever it is installed.
     writeSettings("[Software\\Verbalink]\nMenuLanguage=33249\n");

@@ -122,7 +122,8 @@ TEST_F(ProgramFaultTest, BurstOfAThousandTypedMessagesIsTranslatedInOrder)
     const QList<Service::Request> requests = m_service.requests();
     ASSERT_EQ(requests.size(), Count);
     for (int i = 1; i <= Count; ++i)
-        ASSERT_TRUE(requests[i - 1].bytes.contains(QByteArray("text=m" + QByteArray::number(i) + "&")));
+        ASSERT_TRUE(
+            requests[i - 1].bytes.contains(QByteArray("text=m" + QByteArray::number(i) + "&")));
 }
 
 TEST_F(ProgramFaultTest, LinesOfSeveralMegabytesLeaveTheProgramServing)

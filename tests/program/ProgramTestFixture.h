@@ -10,6 +10,8 @@
 
 namespace verbalink::testing {
 
+class VirtualDisplay;
+
 // The real verbalink executable on a private bus with the simulator, in a home of its own
 // (ProgramHome); the simulator logs the commands and messages it sees there.
 class ProgramTestFixture : public ::testing::Test {
@@ -29,6 +31,8 @@ protected:
     bool attached();
     // Ends the program with SIGTERM; true when it left normally with 0.
     static bool terminate(QProcess& program);
+    // Starts the display and runs later launches on it (X11, not offscreen).
+    bool showOn(VirtualDisplay& display);
     void writeSettings(const QByteArray& text) { ASSERT_TRUE(m_program->writeSettings(text)); }
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
     {

@@ -27,10 +27,7 @@ protected:
 TEST_F(SpellCheckProgramTest, SendCorrectsTheMessageBeforeItIsTranslatedAndCancelKeepsIt)
 {
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
-    m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    ASSERT_TRUE(showOn(display));
     writeSettings(
         "[Software\\Verbalink]\nToLang=32831\nTranslateOnlyList=bob|de\n"
         "Dictionary=/usr/share/hunspell/en_US.dic\n[Software\\Verbalink\\Hosts]\nGoogle=" +

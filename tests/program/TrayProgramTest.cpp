@@ -161,10 +161,7 @@ TEST_F(TrayProgramTest, RelabelsTheMenuInTheStoredOrTheClientsLanguage)
 TEST_F(TrayProgramTest, HotKeysWorkOnX11WhateverTheLocksAndSkipKeysHeldElsewhere)
 {
     verbalink::testing::VirtualDisplay display;
-    QString error;
-    ASSERT_TRUE(display.start(error)) << qPrintable(error);
-    m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
-    m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    ASSERT_TRUE(showOn(display));
     // Another program holds Ctrl+Shift+F3 before Verbalink starts.
     ASSERT_TRUE(display.holdKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, XK_F3));
     test::TranslationTestService service;
