@@ -1,5 +1,6 @@
 #include "audio/CallAudioServer.h"
 
+#include "LoopbackWait.h"
 #include "translate/net/TcpSocket.h"
 
 #include <arpa/inet.h>
@@ -15,18 +16,8 @@
 namespace verbalink {
 namespace {
 
-constexpr quint32 Loopback = 0x7f000001;
-
-// Polls a condition the server's thread brings about; gives up after five seconds.
-bool eventually(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 1000; ++i) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return condition();
-}
+using test::eventually;
+using test::Loopback;
 
 // Another program's socket listening on a loopback port.
 struct PortBlocker {

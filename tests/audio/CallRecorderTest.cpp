@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 #include "FakeMessageBox.h"
+#include "LoopbackWait.h"
 #include "app/Settings.h"
 #include "audio/CallAudio.h"
 #include "audio/CaptureMix.h"
@@ -27,14 +28,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr quint32 Loopback = 0x7f000001;
-
-bool eventually(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 1000 && !condition(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    return condition();
-}
+using test::eventually;
+using test::Loopback;
 
 QByteArray pcm(const QList<qint16>& pattern, int repeats)
 {
