@@ -1,7 +1,6 @@
 #include "ProgramTestFixture.h"
 
 #include "EventWait.h"
-#include "VirtualDisplay.h"
 
 #include <QFile>
 
@@ -26,18 +25,6 @@ bool ProgramTestFixture::startSim(QStringView messagesFile, const QStringList& e
                                       error);
     EXPECT_TRUE(started) << qPrintable(error);
     return started;
-}
-
-bool ProgramTestFixture::showOn(VirtualDisplay& display)
-{
-    QString error;
-    if (!display.start(error)) {
-        ADD_FAILURE() << qPrintable(error);
-        return false;
-    }
-    m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
-    m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return true;
 }
 
 bool ProgramTestFixture::attached()

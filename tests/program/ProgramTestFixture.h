@@ -3,14 +3,13 @@
 #include "PrivateBus.h"
 #include "ProgramHome.h"
 #include "SimProcess.h"
+#include "VirtualDisplay.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace verbalink::testing {
-
-class VirtualDisplay;
 
 // The real verbalink executable on a private bus with the simulator, in a home of its own
 // (ProgramHome); the simulator logs the commands and messages it sees there.
@@ -31,8 +30,18 @@ protected:
     bool attached();
     // Ends the program with SIGTERM; true when it left normally with 0.
     static bool terminate(QProcess& program);
-    // Starts the display and runs later launches on it (X11, not offscreen).
-    bool showOn(VirtualDisplay& display);
+    // Starts the display and runs later launches on it (X11, not offscreen). Only the tests
+    // that call it link VirtualDisplay.
+    bool showOn(VirtualDisplay& display)
+    {
+        QString error;
+        if (!display.start(error)) {
+            ADD_FAILURE() << qPrintable(error);
+            return false;
+        }
+        display.showPrograms(*m_program);
+        return true;
+    }
     void writeSettings(const QByteArray& text) { ASSERT_TRUE(m_program->writeSettings(text)); }
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
     {

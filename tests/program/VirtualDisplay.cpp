@@ -1,5 +1,7 @@
 #include "VirtualDisplay.h"
 
+#include "ProgramHome.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QThread>
@@ -78,6 +80,12 @@ bool VirtualDisplay::holdKey(quint16 modifiers, quint32 keysym)
                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     free(failed);
     return keycode != 0 && !failed;
+}
+
+void VirtualDisplay::showPrograms(ProgramHome& home) const
+{
+    home.setEnvironment(QStringLiteral("DISPLAY"), m_name);
+    home.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 }
 
 } // namespace verbalink::testing
