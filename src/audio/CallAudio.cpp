@@ -96,6 +96,14 @@ void CallAudio::setStereo(bool on)
         m_recorder->setStereo(on);
 }
 
+void CallAudio::callFinished()
+{
+    if (!m_running)
+        return;
+    m_routing->callFinished();
+    m_engine->wake();
+}
+
 bool CallAudio::toggleRecording()
 {
     const CallState::Snapshot call = m_links.call.snapshot();

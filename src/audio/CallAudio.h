@@ -58,6 +58,8 @@ public:
     void rerouteInputDuringCall();
     // The dialog's button: stops a running recording, else starts one; false without a call.
     bool toggleRecording();
+    // The client reported the call finished.
+    void callFinished();
 
     void setAutoRecord(bool on) { m_autoRecord = on; }
     bool autoRecord() const { return m_autoRecord.load(); }

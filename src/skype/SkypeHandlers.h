@@ -41,6 +41,8 @@ struct SkypeHandlers {
     // input port.
     HandlerSlot<void(const QString& callId, const SkypeEndpoint& window)> onRedirectCallCapture;
     HandlerSlot<void(const QString& callId, const SkypeEndpoint& window)> onRedirectCallInput;
+    // The call ended: whatever was routed for it is over.
+    HandlerSlot<void(const QString& callId)> onCallFinished;
 };
 
 } // namespace verbalink
