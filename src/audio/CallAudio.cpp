@@ -4,8 +4,23 @@
 #include "skype/CallState.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace verbalink {
+
+namespace {
+
+// A folder made here is the user's alone; one that is there already keeps its mode.
+bool makePrivateFolder(const QString& path)
+{
+    const QFileInfo folder(QDir::cleanPath(path));
+    if (folder.isDir())
+        return true;
+    return QDir().mkpath(folder.path()) &&
+           QDir().mkdir(folder.filePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
 
 CallAudio::CallAudio(Links links, Ports ports)
     : m_links(std::move(links)), m_capture(CallAudioServer::Role::Capture, ports.capture),
@@ -30,7 +45,7 @@ bool CallAudio::start(const QString& documentsFolder)
     if (m_running || documentsFolder.isEmpty())
         return false;
     const QString folder = recordingnames::folder(documentsFolder);
-    if (!QDir().mkpath(folder) && m_links.log)
+    if (!makePrivateFolder(folder) && m_links.log)
         m_links.log(QStringLiteral("Cannot create the recordings folder ") + folder);
     // A server that finds no free port leaves the commands naming the last port tried.
     if (!m_capture.start() && m_links.log)

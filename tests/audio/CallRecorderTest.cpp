@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <list>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 namespace verbalink {
@@ -71,6 +72,18 @@ protected:
     bool start() { return audio.start(documents.path()); }
     QString folder() const { return documents.path() + u"/Skype Voice Records/"_s; }
     QStringList recordings() const { return QDir(folder()).entryList({u"*.wav"_s}, QDir::Files); }
+    // The name a recording of the call gets when it is done now.
+    QString finalName() const
+    {
+        return u"REC - x.y.z"_s +
+               QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
+                   .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
+               u".wav"_s;
+    }
+    QString temporaryFile() const
+    {
+        return folder() + QString::number(clock.epochSeconds()) + u".wav";
+    }
 
     // Connects one client per stream and sends each its bytes once all are accepted.
     void stream(const QList<QByteArray>& streams)
@@ -97,6 +110,37 @@ protected:
     {
         std::lock_guard lock(mutex);
         return commands;
+    }
+    // A call whose voice goes through the voice changer to `partner` while it is recorded.
+    void recordChangedVoice(TcpSocket& partner)
+    {
+        audio.voiceControls().setMusicOn(false);
+        ASSERT_TRUE(start());
+        ASSERT_TRUE(partner.connectTo(Loopback, audio.inputServer().port()));
+        ASSERT_TRUE(eventually([&] { return audio.inputServer().connections().size() == 1; }));
+        audio.routeInput(u"1234"_s);
+        audio.routeCapture(u"1234"_s, true);
+        stream({QByteArray()});
+    }
+    // Pieces of odd sizes, so blocks end inside samples and between the two steps.
+    void sendInPieces(const QByteArray& bytes)
+    {
+        for (qsizetype at = 0; at < bytes.size(); at += 997) {
+            ASSERT_TRUE(clients.back().send(bytes.mid(at, 997)));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    static QByteArray hear(TcpSocket& partner, qsizetype bytes)
+    {
+        QByteArray heard;
+        char buffer[4096];
+        while (heard.size() < bytes && partner.waitReadable(5000) == 1) {
+            const qsizetype n = partner.read(buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            heard.append(buffer, n);
+        }
+        return heard;
     }
 
     QTemporaryDir documents;
@@ -162,10 +206,7 @@ TEST_F(CallRecorderTest, RecordsTheMixOfEveryStreamAndNamesTheFileAfterThePartne
         audio.routeCapture(u"1234"_s, false);
         ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
 
-        const QString name = u"REC - x.y.z"_s +
-                             QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
-                                 .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
-                             u".wav"_s;
+        const QString name = finalName();
         ASSERT_EQ(recordings().join(u'|').toStdString(), name.toStdString());
         QFile file(folder() + name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -221,33 +262,22 @@ TEST_F(CallRecorderTest, AFileThatCannotBeCreatedStillConsumesTheAudioAndEndsThe
     EXPECT_TRUE(logged.front().startsWith(u"Cannot create the recording "_s));
 }
 
+QByteArray rampingVoice(int samples)
+{
+    QByteArray voice;
+    for (int i = 0; i < samples / 3; ++i)
+        voice += pcm({qint16(i), qint16(-i), qint16(i * 7)}, 1);
+    return voice;
+}
+
 TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
 {
-    audio.voiceControls().setMusicOn(false);
-    ASSERT_TRUE(start());
     TcpSocket partner;
-    ASSERT_TRUE(partner.connectTo(Loopback, audio.inputServer().port()));
-    ASSERT_TRUE(eventually([&] { return audio.inputServer().connections().size() == 1; }));
-    audio.routeInput(u"1234"_s);
-    audio.routeCapture(u"1234"_s, true);
-    stream({QByteArray()});
-    // Pieces of odd sizes, so blocks end inside samples and between the two steps.
-    QByteArray mic;
-    for (int i = 0; i < 3000; ++i)
-        mic += pcm({qint16(i), qint16(-i), qint16(i * 7)}, 1);
-    for (qsizetype at = 0; at < mic.size(); at += 997) {
-        ASSERT_TRUE(clients.back().send(mic.mid(at, 997)));
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    recordChangedVoice(partner);
+    const QByteArray mic = rampingVoice(9000);
+    sendInPieces(mic);
     ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(mic.size()); }));
-    QByteArray heard;
-    char buffer[4096];
-    while (heard.size() < mic.size() && partner.waitReadable(5000) == 1) {
-        const qsizetype n = partner.read(buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        heard.append(buffer, n);
-    }
+    const QByteArray heard = hear(partner, mic.size());
     EXPECT_TRUE(heard == mic) << heard.size() << " of " << mic.size();
     audio.routeCapture(u"1234"_s, false);
     ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
@@ -258,6 +288,31 @@ TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
     const QStringList commands = sent();
     EXPECT_EQ(commands.first(),
               u"ALTER CALL 1234 SET_INPUT PORT=\"%1\""_s.arg(audio.inputServer().port()));
+}
+
+TEST_F(CallRecorderTest, RecordingsAreTheUsersAlone)
+{
+    const auto mode = [](const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    ASSERT_TRUE(start());
+    EXPECT_EQ(mode(folder()), 0700u);
+    audio.routeCapture(u"1234"_s, true);
+    stream({pcm(MicPattern, 100)});
+    ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == 800; }));
+    audio.routeCapture(u"1234"_s, false);
+    ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
+    EXPECT_EQ(mode(folder() + finalName()), 0600u);
+
+    // A folder that was there keeps the mode its user gave it.
+    QTemporaryDir otherDocuments;
+    const QString existing = otherDocuments.path() + u"/Skype Voice Records"_s;
+    ASSERT_TRUE(QDir().mkdir(existing));
+    ASSERT_EQ(::chmod(QFile::encodeName(existing).constData(), 0750), 0);
+    CallAudio other{{call, clock, [](const QByteArray&) {}, {}}, {0, 0}};
+    ASSERT_TRUE(other.start(otherDocuments.path()));
+    EXPECT_EQ(mode(existing), 0750u);
 }
 
 TEST_F(CallRecorderTest, TheEngineSleepsUntilCallAudioArrives)
