@@ -73,8 +73,9 @@ void CallAudio::stop()
     m_capture.stop();
     m_input.stop();
     m_engine->stop();
-    // A recording cut off by the exit still gets its header and name.
+    // A recording cut off by the exit still gets its header and name, and all its samples.
     m_recorder->step();
+    m_recorder->waitUntilWritten();
     m_music.stop();
     m_monitor.close();
     m_running = false;

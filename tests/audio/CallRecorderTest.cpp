@@ -6,6 +6,7 @@
 #include "audio/CaptureMix.h"
 #include "audio/RecorderForm.h"
 #include "audio/RecordingNames.h"
+#include "audio/RecordingWriter.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/ShellPort.h"
 #include "skype/CallState.h"
@@ -17,12 +18,14 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <chrono>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <list>
 #include <mutex>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace verbalink {
 namespace {
@@ -290,6 +293,33 @@ TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
               u"ALTER CALL 1234 SET_INPUT PORT=\"%1\""_s.arg(audio.inputServer().port()));
 }
 
+// A named pipe that nobody reads stands for a disk that does not answer: opening it for writing
+// waits for a reader, and writing waits once the pipe is full.
+TEST_F(CallRecorderTest, ADiskThatDoesNotAnswerHoldsUpNeitherTheVoiceNorTheRecording)
+{
+    TcpSocket partner;
+    recordChangedVoice(partner);
+    const QByteArray pipe = QFile::encodeName(temporaryFile());
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const QByteArray mic = rampingVoice(16000);
+    sendInPieces(mic);
+    const QByteArray heard = hear(partner, mic.size());
+    EXPECT_TRUE(heard == mic) << heard.size() << " of " << mic.size();
+    EXPECT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(mic.size()); }));
+
+    // The disk answers as the program ends with the recording still running; what is in the
+    // pipe is all there will be (the size header cannot be patched in a pipe).
+    const int disk = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(disk, 0);
+    audio.stop();
+    QByteArray written(2 * mic.size(), '\0');
+    const qsizetype got = ::read(disk, written.data(), written.size());
+    ::close(disk);
+    ASSERT_EQ(got, 44 + mic.size());
+    EXPECT_TRUE(written.mid(44, mic.size()) == mic);
+    EXPECT_TRUE(QFileInfo::exists(folder() + finalName()));
+}
+
 TEST_F(CallRecorderTest, RecordingsAreTheUsersAlone)
 {
     const auto mode = [](const QString& path) {
@@ -313,6 +343,29 @@ TEST_F(CallRecorderTest, RecordingsAreTheUsersAlone)
     CallAudio other{{call, clock, [](const QByteArray&) {}, {}}, {0, 0}};
     ASSERT_TRUE(other.start(otherDocuments.path()));
     EXPECT_EQ(mode(existing), 0750u);
+}
+
+TEST(RecordingWriter, BlocksBeyondWhatMayWaitAreDropped)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"1.wav"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    RecordingWriter writer({}, 1000);
+    writer.open(path, 1);
+    // The writer waits for the pipe's reader meanwhile.
+    writer.append(QByteArray(600, 'a'));
+    writer.append(QByteArray(600, 'b'));
+    writer.append(QByteArray(300, 'c'));
+    writer.finish(folder.filePath(u"done.wav"_s));
+    EXPECT_EQ(writer.unfinished(), QStringList{path});
+    const int disk = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(disk, 0);
+    writer.waitUntilWritten();
+    EXPECT_TRUE(writer.unfinished().isEmpty());
+    QByteArray written(2000, '\0');
+    written.resize(::read(disk, written.data(), written.size()));
+    ::close(disk);
+    EXPECT_TRUE(written.mid(44) == QByteArray(600, 'a') + QByteArray(300, 'c'));
 }
 
 TEST_F(CallRecorderTest, TheEngineSleepsUntilCallAudioArrives)
