@@ -320,6 +320,28 @@ TEST_F(CallRecorderTest, ADiskThatDoesNotAnswerHoldsUpNeitherTheVoiceNorTheRecor
     EXPECT_TRUE(QFileInfo::exists(folder() + finalName()));
 }
 
+TEST_F(CallRecorderTest, DeletingAllRecordsKeepsTheCallBeingRecorded)
+{
+    MemoryRegistryStore registry;
+    test::FakeMessageBox boxes;
+    OpenedUrls shell;
+    RecorderForm form({audio, call, registry, boxes, shell});
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(QFile(folder() + u"REC - earlier.wav"_s).open(QIODevice::WriteOnly));
+    audio.routeCapture(u"1234"_s, true);
+    stream({pcm(MicPattern, 100)});
+    ASSERT_TRUE(eventually([&] { return QFileInfo::exists(temporaryFile()); }));
+    boxes.setAnswer(true);
+    EXPECT_EQ(form.deleteAllRecords(u"Sure?"_s), 1);
+
+    ASSERT_TRUE(clients.back().send(pcm(MicPattern, 100)));
+    ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == 1600; }));
+    audio.routeCapture(u"1234"_s, false);
+    ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
+    EXPECT_EQ(recordings(), QStringList{finalName()});
+    EXPECT_EQ(QFileInfo(folder() + finalName()).size(), 44 + 1600);
+}
+
 TEST_F(CallRecorderTest, RecordingsAreTheUsersAlone)
 {
     const auto mode = [](const QString& path) {
