@@ -7,6 +7,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace verbalink {
 namespace {
@@ -23,91 +24,87 @@ struct Source {
 const Source sources[] = {{"socket diagnostics", peerowner::fromSocketDiagnostics},
                           {"/proc/net/tcp", peerowner::fromProcNetTcp}};
 
-// A loopback listener on a free port, and the far end of what it accepts.
+sockaddr_in loopback(quint16 port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(Loopback);
+    return address;
+}
+
+// A loopback listener on a free port, with the sockets it made closed at its end.
 class Listener {
 public:
     Listener()
     {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(Loopback);
+        const int fd = open(::socket(AF_INET, SOCK_STREAM, 0));
+        sockaddr_in address = loopback(0);
         socklen_t length = sizeof address;
-        if (::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
-            ::listen(m_fd, 4) == 0 &&
-            ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+            ::listen(fd, 4) == 0 &&
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
             m_port = ntohs(address.sin_port);
     }
     ~Listener()
     {
-        for (const int fd : {m_fd, m_accepted, m_client})
-            if (fd >= 0)
-                ::close(fd);
+        for (const int fd : m_open)
+            ::close(fd);
     }
     quint16 port() const { return m_port; }
     // Connects a client of this process.
     bool connectOwn()
     {
-        m_client = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(m_port);
-        address.sin_addr.s_addr = htonl(Loopback);
-        return ::connect(m_client, reinterpret_cast<const sockaddr*>(&address), sizeof address) ==
-               0;
+        const sockaddr_in address = loopback(m_port);
+        return ::connect(open(::socket(AF_INET, SOCK_STREAM, 0)),
+                         reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     }
-    int accept() { return m_accepted = ::accept(m_fd, nullptr, nullptr); }
+    int accept() { return open(::accept(m_open.front(), nullptr, nullptr)); }
 
 private:
-    int m_fd = -1;
-    int m_accepted = -1;
-    int m_client = -1;
+    int open(int fd) { return m_open.emplace_back(fd); }
+
+    std::vector<int> m_open;
     quint16 m_port = 0;
 };
 
-TEST(PeerOwnerTest, BothSourcesNameTheUserOfAClientOfThisProcess)
+// Every way of asking names this owner for the peer of an accepted connection.
+void expectOwner(int accepted, quint16 localPort, uid_t owner)
 {
-    Listener listener;
-    ASSERT_NE(listener.port(), 0);
-    ASSERT_TRUE(listener.connectOwn());
-    const int accepted = listener.accept();
     const std::optional<TcpEnds> ends = peerowner::endsOf(accepted);
     ASSERT_TRUE(ends);
-    EXPECT_EQ(ends->localPort, listener.port());
+    EXPECT_EQ(ends->localPort, localPort);
     EXPECT_EQ(ends->peerAddress, Loopback);
     for (const Source& source : sources) {
         SCOPED_TRACE(source.name);
-        EXPECT_EQ(source.lookup(*ends), ::geteuid());
+        EXPECT_EQ(source.lookup(*ends), owner);
         // Nobody has a socket with port 0 at its end.
         TcpEnds unknown = *ends;
         unknown.peerPort = 0;
         EXPECT_FALSE(source.lookup(unknown));
     }
-    EXPECT_EQ(peerowner::ofPeer(accepted), ::geteuid());
-    // The listening socket and a pipe have no peer to look up.
+    EXPECT_EQ(peerowner::ofPeer(accepted), owner);
+}
+
+TEST(PeerOwnerTest, BothSourcesNameTheUserOfTheConnectingProcess)
+{
+    Listener listener;
+    ASSERT_NE(listener.port(), 0);
+    ASSERT_TRUE(listener.connectOwn());
+    expectOwner(listener.accept(), listener.port(), ::geteuid());
+    // A pipe has no peer to look up.
     int pipe[2];
     ASSERT_EQ(::pipe(pipe), 0);
     EXPECT_FALSE(peerowner::ofPeer(pipe[0]));
     ::close(pipe[0]);
     ::close(pipe[1]);
-}
 
-TEST(PeerOwnerTest, BothSourcesNameTheUserOfAnotherUsersClient)
-{
     if (const QString reason = OtherUserClient::unavailableReason(); !reason.isEmpty())
-        GTEST_SKIP() << qPrintable(reason);
-    Listener listener;
+        GTEST_SKIP() << "another user's client: " << qPrintable(reason);
     OtherUserClient other;
     ASSERT_TRUE(other.connectTo(listener.port()));
-    const int accepted = listener.accept();
-    const std::optional<TcpEnds> ends = peerowner::endsOf(accepted);
-    ASSERT_TRUE(ends);
-    for (const Source& source : sources) {
-        SCOPED_TRACE(source.name);
-        EXPECT_EQ(source.lookup(*ends), other.uid());
-    }
-    EXPECT_EQ(peerowner::ofPeer(accepted), other.uid());
-    EXPECT_NE(other.uid(), ::geteuid());
+    ASSERT_NE(other.uid(), ::geteuid());
+    expectOwner(listener.accept(), listener.port(), other.uid());
 }
 
 TEST(PeerOwnerTest, ProcTableFindsOnlyThePeersOwnLine)

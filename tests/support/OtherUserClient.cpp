@@ -13,7 +13,7 @@ namespace verbalink::test {
 
 namespace {
 
-constexpr char Connected = 'c', ConnectFailed = 'f', Received = 'r', Closed = 'x';
+constexpr char Connected = 'c', ConnectFailed = 'f', Closed = 'x';
 
 void report(int fd, char event)
 {
@@ -79,18 +79,9 @@ OtherUserClient::Event OtherUserClient::next(int waitMs)
     char event = 0;
     if (m_events < 0 || ::poll(&watched, 1, waitMs) != 1 || ::read(m_events, &event, 1) != 1)
         return Event::None;
-    switch (event) {
-    case Connected:
-        return Event::Connected;
-    case ConnectFailed:
-        return Event::ConnectFailed;
-    case Received:
-        return Event::Received;
-    case Closed:
-        return Event::ClosedByServer;
-    default:
-        return Event::None;
-    }
+    return event == Connected ? Event::Connected
+           : event == Closed  ? Event::ClosedByServer
+                              : Event::None;
 }
 
 void OtherUserClient::runChild(quint16 port)
@@ -110,7 +101,7 @@ void OtherUserClient::runChild(quint16 port)
     }
     report(m_events, Connected);
     ::send(fd, "\1\2\3\4", 4, MSG_NOSIGNAL);
-    bool open = true, received = false;
+    bool open = true;
     for (;;) {
         pollfd watched[] = {{m_release, POLLIN, 0}, {open ? fd : -1, POLLIN, 0}};
         if (::poll(watched, 2, -1) < 0)
@@ -118,11 +109,7 @@ void OtherUserClient::runChild(quint16 port)
         if (watched[0].revents)
             ::_exit(0);
         char bytes[4096];
-        const ssize_t n = watched[1].revents ? ::recv(fd, bytes, sizeof bytes, 0) : 0;
-        if (n > 0 && !received) {
-            received = true;
-            report(m_events, Received);
-        } else if (n <= 0 && watched[1].revents) {
+        if (watched[1].revents && ::recv(fd, bytes, sizeof bytes, 0) <= 0) {
             open = false;
             report(m_events, Closed);
         }

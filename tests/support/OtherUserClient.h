@@ -10,7 +10,7 @@ namespace verbalink::test {
 // serve only their own user. Only root can change to another user, so elsewhere it cannot run.
 class OtherUserClient {
 public:
-    enum class Event { None, Connected, ConnectFailed, Received, ClosedByServer };
+    enum class Event { None, Connected, ClosedByServer };
 
     OtherUserClient();
     ~OtherUserClient();
@@ -22,8 +22,8 @@ public:
     // Forks the child, which drops to nobody, connects to 127.0.0.1:port and sends a few bytes;
     // true once it is connected.
     bool connectTo(quint16 port);
-    // The next thing the child saw (bytes from the server, or the server closing the
-    // connection), or None within the wait.
+    // The next thing the child saw (the server closing the connection), or None within the
+    // wait.
     Event next(int waitMs = 5000);
     uid_t uid() const { return m_uid; }
 
