@@ -33,6 +33,8 @@ CallAudio::CallAudio(Links links, Ports ports)
                                            return m_recorder->step();
                                        }});
     m_capture.setActivityHook([this] { m_engine->wake(); });
+    m_capture.setLog(m_links.log);
+    m_input.setLog(m_links.log);
 }
 
 CallAudio::~CallAudio()

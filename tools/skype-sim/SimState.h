@@ -26,6 +26,10 @@ struct SimState {
     bool silentPing = false;
     // Every command is answered with an error line, as a client in trouble would.
     bool failCommands = false;
+    // The next command gets an error of the bus instead of its answer.
+    bool busErrorNext = false;
+    // At the next command the client hangs this long before it answers.
+    int stallNextMs = 0;
     QList<SimUser> users;
     // Handles whose picture the client cannot provide.
     QStringList withoutAvatar;

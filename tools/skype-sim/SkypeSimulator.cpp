@@ -1,6 +1,7 @@
 #include "SkypeSimulator.h"
 
 #include <QStringList>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +17,18 @@ SkypeSimulator::SkypeSimulator(SimState state, qsizetype messageCapacity)
 }
 
 SimResponse SkypeSimulator::handle(const QString& command)
+{
+    SimResponse response;
+    // A command answered by a bus error is lost with its answer: nothing it would do happens.
+    if (std::exchange(m_state.busErrorNext, false))
+        response.busError = u"org.freedesktop.DBus.Error.Failed"_s;
+    else
+        response = respond(command);
+    response.stallMs = std::exchange(m_state.stallNextMs, 0);
+    return response;
+}
+
+SimResponse SkypeSimulator::respond(const QString& command)
 {
     if (m_state.failCommands)
         return answer(u"ERROR 9 Command failed"_s);
@@ -128,6 +141,12 @@ std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive, 
         return QStringList();
     case Kind::Errors:
         m_state.failCommands = directive.on;
+        return QStringList();
+    case Kind::BusError:
+        m_state.busErrorNext = true;
+        return QStringList();
+    case Kind::Stall:
+        m_state.stallNextMs = directive.ms;
         return QStringList();
     case Kind::Handle:
         m_state.ownHandle = directive.text;

@@ -42,6 +42,7 @@ public:
 
 private:
     void addBuiltInHandlers();
+    SimResponse respond(const QString& command);
     SimResponse name(const QString& application);
     SimResponse protocol(const QString& version) const;
     SimResponse createApplication(const QString& application) const;
