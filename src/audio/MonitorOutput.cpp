@@ -75,11 +75,11 @@ bool MonitorOutput::write(QByteArrayView block)
 
 void MonitorOutput::waitForQueueToEmpty()
 {
-    // Gives up once the device stops taking blocks, so a stalled device cannot hang shutdown.
-    qsizetype left = m_queue.blocks();
+    // Gives up once the device stops taking samples, so a stalled device cannot hang shutdown.
+    qsizetype left = m_queue.queued();
     while (left > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(left * 20));
-        const qsizetype now = m_queue.blocks();
+        std::this_thread::sleep_for(std::chrono::milliseconds(left / 16 + 1));
+        const qsizetype now = m_queue.queued();
         if (now >= left)
             break;
         left = now;

@@ -26,7 +26,7 @@ public:
 
     // Never blocks. False when closed, for a bad block, or when the queue is full (dropped).
     bool write(QByteArrayView block);
-    qsizetype queuedBlocks() const { return m_queue.blocks(); }
+    qsizetype queuedSamples() const { return m_queue.queued(); }
 
 private:
     void waitForQueueToEmpty();

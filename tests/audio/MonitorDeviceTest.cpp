@@ -18,9 +18,9 @@ TEST(MonitorOutputOnDevice, PlaysWhatIsWrittenAndClosesOnceDrained)
     for (int i = 0; i < 50; ++i)
         ASSERT_TRUE(monitor.write(block));
     EXPECT_FALSE(monitor.write(QByteArray(3, '\0')));
-    for (int i = 0; i < 5000 && monitor.queuedBlocks() > 0; ++i)
+    for (int i = 0; i < 5000 && monitor.queuedSamples() > 0; ++i)
         std::this_thread::sleep_for(1ms);
-    EXPECT_EQ(monitor.queuedBlocks(), 0);
+    EXPECT_EQ(monitor.queuedSamples(), 0);
     monitor.close();
     EXPECT_FALSE(monitor.isOpen());
     EXPECT_FALSE(monitor.write(block));
