@@ -144,17 +144,15 @@ void VoiceChanger::listen(std::span<const qint16> block, bool tookMusic)
 
 void VoiceChanger::play(std::span<const qint16> samples)
 {
-    if (!m_links.monitor.isOpen() && !m_monitorRefused)
-        m_monitorRefused = !m_links.monitor.open(16000);
+    // The device opens on the monitor's thread; what comes before it is open is not heard.
+    m_links.monitor.open(16000);
     m_links.monitor.write(bytesOf(samples));
 }
 
 void VoiceChanger::callEnded()
 {
     stopMusic();
-    if (m_links.monitor.isOpen())
-        m_links.monitor.close();
-    m_monitorRefused = false;
+    m_links.monitor.release();
 }
 
 void VoiceChanger::stopMusic()
