@@ -45,8 +45,10 @@ bool VoiceChanger::step()
             captured.front()->releaseSeen();
         return false;
     }
+    const qsizetype limit =
+        std::clamp<qsizetype>(m_links.controls.backlogLimit(), 2, MaxSamples * 2);
     const qsizetype bytes = captured.front()->takeUnseen(reinterpret_cast<char*>(m_block.data()),
-                                                         MaxSamples * 2, m_links.recordingRouted());
+                                                         limit, m_links.recordingRouted());
     if (bytes == 0)
         return false;
     const std::span<const qint16> out = process(std::span(m_block).first(size_t(bytes / 2)));
