@@ -14,14 +14,19 @@ MusicDecoder::MusicDecoder()
 
 MusicDecoder::~MusicDecoder()
 {
-    stop();
+    {
+        std::lock_guard guard(m_lock);
+        ++m_generation;
+        m_playing = false;
+        m_quitting = true;
+    }
+    m_changed.notify_all();
     if (m_thread.joinable())
         m_thread.join();
 }
 
 void MusicDecoder::start(const QString& path)
 {
-    bool idle = false;
     {
         std::lock_guard guard(m_lock);
         ++m_generation;
@@ -29,16 +34,11 @@ void MusicDecoder::start(const QString& path)
         m_error.clear();
         m_buffer.resize(0);
         m_playing = true;
-        idle = !m_threadBusy;
-        m_threadBusy = true;
     }
     m_changed.notify_all();
-    if (!idle)
-        return;
-    // A thread that found nothing more to do is only returning: joining it is quick.
-    if (m_thread.joinable())
-        m_thread.join();
-    m_thread = std::thread(&MusicDecoder::run, this);
+    // Made once and kept: neither a join nor a new thread ever waits on the caller's time.
+    if (!m_thread.joinable())
+        m_thread = std::thread(&MusicDecoder::run, this);
 }
 
 void MusicDecoder::stop()
@@ -98,11 +98,10 @@ void MusicDecoder::run()
 
 bool MusicDecoder::nextRequest(Request& request)
 {
-    std::lock_guard guard(m_lock);
-    if (!m_playing) {
-        m_threadBusy = false;
+    std::unique_lock guard(m_lock);
+    m_changed.wait(guard, [this] { return m_playing || m_quitting; });
+    if (m_quitting)
         return false;
-    }
     request = {m_generation, m_path};
     return true;
 }

@@ -13,7 +13,8 @@ class AudioFileReader;
 // Decodes a music file on its own thread into 16 kHz mono 16-bit PCM for mixing into calls,
 // keeping at most one second ahead and playing the file in a loop until stopped. The file is
 // opened, read and closed on that thread only, so starting and stopping never wait for a disk.
-// start and stop are called from one thread.
+// The thread is made at the first start and ends with the decoder; start and stop are called
+// from one thread.
 class MusicDecoder {
 public:
     static constexpr qsizetype Capacity = 32000;
@@ -42,7 +43,7 @@ private:
     };
 
     void run();
-    // False, and the thread is done, when no file is asked for.
+    // Waits until a file is asked for; false when the decoder goes.
     bool nextRequest(Request& request);
     void play(AudioFileReader& reader, const Request& request);
     void finish(quint64 generation, const QString& error);
@@ -57,7 +58,7 @@ private:
     // Raised by every start and stop, so the thread lets go of a file nobody wants any more.
     quint64 m_generation = 0;
     bool m_playing = false;
-    bool m_threadBusy = false;
+    bool m_quitting = false;
     std::thread m_thread;
 };
 
