@@ -86,6 +86,11 @@ TEST(MonitorQueue, PushingAndPlayingAllocateNothing)
     PlaybackQueue queue;
     const std::vector<qint16> block = numberedBlock(0, 320);
     std::vector<qint16> out(441);
+    {
+        test::AllocationCount probe;
+        const QByteArray bytes(64, 'x');
+        ASSERT_GT(probe.count(), 0) << "the count sees no allocation at all";
+    }
     test::AllocationCount allocations;
     // Blocks the engine writes and the device's odd-sized requests, round the ring several times.
     for (int round = 0; round < 2000; ++round) {
