@@ -2,14 +2,8 @@
 
 namespace verbalink::gateway {
 
-namespace {
-
-constexpr QByteArrayView Pivot = "eng";
-
-} // namespace
-
 ApertiumTranslator::ApertiumTranslator(ApertiumModes modes, GatewayLog& log, int deadlineMs)
-    : m_modes(std::move(modes)), m_log(log), m_deadlineMs(deadlineMs)
+    : m_modes(std::move(modes)), m_routes(m_modes), m_log(log), m_deadlineMs(deadlineMs)
 {}
 
 TextTranslator::Outcome ApertiumTranslator::translate(const QString& text, QByteArrayView from,
@@ -31,14 +25,7 @@ TextTranslator::Outcome ApertiumTranslator::translate(const QString& text, QByte
 
 QList<QByteArray> ApertiumTranslator::route(QByteArrayView from, QByteArrayView to) const
 {
-    if (from.isEmpty() || to.isEmpty() || from == to)
-        return {};
-    if (!m_modes.modeFile(from, to).isEmpty())
-        return {from.toByteArray(), to.toByteArray()};
-    if (from != Pivot && to != Pivot && !m_modes.modeFile(from, Pivot).isEmpty() &&
-        !m_modes.modeFile(Pivot, to).isEmpty())
-        return {from.toByteArray(), Pivot.toByteArray(), to.toByteArray()};
-    return {};
+    return m_routes.route(from, to);
 }
 
 ApertiumPipeline* ApertiumTranslator::pipeline(QByteArrayView from, QByteArrayView to)

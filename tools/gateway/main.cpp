@@ -67,6 +67,8 @@ int main(int argc, char** argv)
     log.write(QStringLiteral("apertium directions in %1: %2")
                   .arg(options->modesFolder, directionList(modes)));
     ApertiumTranslator translator(modes, log);
+    for (const QString& line : translator.routes().describe())
+        log.write(QStringLiteral("routes from ") + line);
     RequestHandler handler(translator);
     GatewayServer server(handler, log);
     if (!server.listen(options->port, &error)) {
