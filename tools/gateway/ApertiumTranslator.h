@@ -28,6 +28,10 @@ public:
     // The languages a translation passes through, both ends included; empty when there is no way.
     QList<QByteArray> route(QByteArrayView from, QByteArrayView to) const;
     const ApertiumRoutes& routes() const { return m_routes; }
+    // Starts every pipeline on the routes between these pairs, side by side, and waits until each
+    // has translated a first text, so that no request pays for a start. False when a pair has no
+    // route or a pipeline would not work; the log says which.
+    bool warm(const QList<ApertiumModes::Direction>& pairs);
     // The pipeline of an installed direction (made now if it was not there).
     ApertiumPipeline* pipeline(QByteArrayView from, QByteArrayView to);
 

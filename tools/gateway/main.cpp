@@ -75,6 +75,8 @@ int main(int argc, char** argv)
         log.write(error);
         return 1;
     }
+    // Requests that come in meanwhile wait for the same pipelines.
+    translator.warm(options->warm);
     std::printf("listening 127.0.0.1:%u\n", unsigned(server.port()));
     std::fflush(stdout);
 

@@ -73,10 +73,43 @@ TEST_F(GatewayProcessTest, LogsEveryRequestWithoutItsText)
     EXPECT_FALSE(log.contains(u"library"_s));
 }
 
+TEST(GatewayWarm, PairsNamedAtStartAreRunningBeforeItListens)
+{
+    testing::GatewayProcess gateway;
+    QString error;
+    // Two letters or three; French through Spanish; a pair with no route is only logged.
+    ASSERT_TRUE(
+        gateway.start(error, {u"--warm"_s, u"en-es,spa-eng"_s, u"--warm"_s, u"eng-fra,eng-deu"_s}))
+        << error.toStdString();
+    const QString atStart = gateway.log();
+    // Pipelines are logged by their mode's name.
+    for (const QString& direction : {u"eng-spa"_s, u"spa-eng"_s, u"es-fr"_s})
+        EXPECT_EQ(atStart.count(u"apertium "_s + direction + u": started"_s), 1)
+            << atStart.toStdString();
+    EXPECT_TRUE(atStart.contains(u"warm in "_s)) << atStart.toStdString();
+    EXPECT_TRUE(atStart.contains(u"cannot warm eng-deu: no route"_s)) << atStart.toStdString();
+
+    test::FakeMessageBox boxes;
+    test::FakeClock clock;
+    HttpConnection connection(boxes);
+    connection.setHost(gateway.hostPort());
+    const EngineExchange exchange(clock);
+    const EngineContext context{connection, exchange, gateway.hostPort(), {}};
+    const QString french = GoogleEngine::translateIncoming(context, u"The cat eats fish."_s, "fr");
+    EXPECT_TRUE(french.contains(u"chat"_s)) << french.toStdString();
+    // The request found every pipeline of its route running.
+    const QString after = gateway.log();
+    EXPECT_TRUE(after.contains(u"google eng->fra translated"_s)) << after.toStdString();
+    EXPECT_EQ(after.count(u": started"_s), 3) << after.toStdString();
+}
+
 TEST(GatewayOptions, ABadCommandLineIsRefusedWithUsage)
 {
     for (const QStringList& arguments :
-         {QStringList{u"--port"_s, u"70000"_s}, QStringList{u"--port"_s}, QStringList{u"-x"_s}}) {
+         {QStringList{u"--port"_s, u"70000"_s}, QStringList{u"--port"_s}, QStringList{u"-x"_s},
+          QStringList{u"--warm"_s, u"english-spanish"_s}, QStringList{u"--warm"_s, u"eng"_s},
+          QStringList{u"--warm"_s, u"eng-spa-cat"_s}}) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
         QProcess process;
         process.start(QStringLiteral(GATEWAY_EXECUTABLE), arguments);
         ASSERT_TRUE(process.waitForFinished(10000));
