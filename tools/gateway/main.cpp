@@ -6,15 +6,29 @@
 #include "gateway/GatewayServer.h"
 #include "gateway/RequestHandler.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace verbalink::gateway;
 
 namespace {
+
+// Every client holds a descriptor while it sends; the usual soft limit of 1024 would end the
+// server's room for them far below what it can serve.
+void allowOpenFiles()
+{
+    constexpr rlim_t Wanted = 8192;
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur >= Wanted)
+        return;
+    files.rlim_cur = std::min(Wanted, files.rlim_max);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+}
 
 QString directionList(const ApertiumModes& modes)
 {
@@ -61,6 +75,7 @@ int main(int argc, char** argv)
         sigaddset(&endSignals, signal);
     ::pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    allowOpenFiles();
 
     GatewayLog log;
     const ApertiumModes modes = ApertiumModes::scan(options->modesFolder);

@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "FakeMessageBox.h"
 #include "QtPrinters.h"
+#include "SlowClients.h"
 #include "translate/engines/EngineContext.h"
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/GoogleEngine.h"
@@ -71,6 +72,18 @@ TEST_F(GatewayProcessTest, LogsEveryRequestWithoutItsText)
     EXPECT_TRUE(log.contains(u"apertium directions in /usr/share/apertium/modes: "_s));
     EXPECT_TRUE(log.contains(u"google-detecting eng->spa translated"_s)) << log.toStdString();
     EXPECT_FALSE(log.contains(u"library"_s));
+}
+
+TEST_F(GatewayProcessTest, AThousandClientsThatNeverFinishHoldUpNoOne)
+{
+    ASSERT_TRUE(gateway::SlowClients::allowOpenFiles(1500));
+    const quint16 port = m_gateway.hostPort().mid(m_gateway.hostPort().indexOf(':') + 1).toUShort();
+    gateway::SlowClients silent(port, 500);
+    gateway::SlowClients unfinished(port, 500, "GET /translate_a/t?client=o&text=Hello");
+    ASSERT_EQ(silent.connected() + unfinished.connected(), 1000);
+    const GoogleEngine::DetectedTranslation english = detect(u"Where is the library?"_s, "es");
+    EXPECT_TRUE(english.text.contains(u"biblioteca"_s)) << english.text.toStdString();
+    EXPECT_TRUE(silent.waiting(0));
 }
 
 TEST(GatewayWarm, PairsNamedAtStartAreRunningBeforeItListens)
