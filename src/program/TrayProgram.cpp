@@ -186,7 +186,7 @@ void TrayProgram::setUpSpellCheck()
                               }},
         DictionaryCatalog::discover(m_installDir, DictionaryCatalog::systemFolders()),
         m_installDir);
-    m_spellMenu->build(m_settings.dictionary, interfaceText(HelpSlot));
+    m_spellMenu->build(m_settings.dictionary.toUtf8(), interfaceText(HelpSlot));
 }
 
 void TrayProgram::connectShell()
@@ -267,7 +267,7 @@ void TrayProgram::shutdown()
     if (!m_menu)
         return;
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
-    m_settings.dictionary = m_spellMenu->storedValue();
+    m_settings.dictionary = QString::fromUtf8(m_spellMenu->storedValue());
     storeLanguageSelection(*m_languages, m_settings);
     storeSpeechSettings();
     saveExitSettings(m_registry, m_settings);
