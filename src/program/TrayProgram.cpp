@@ -131,6 +131,9 @@ void TrayProgram::applyStartupSettings()
                                    return interfaceText(slot);
                                }},
         readServiceHosts(m_registry), m_settings);
+    connect(m_pipeline.get(), &MessagePipeline::dialogOpened, this, [](const QString& title) {
+        qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
+    });
     m_pipeline->setUpPopups(avatarFolder());
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();
