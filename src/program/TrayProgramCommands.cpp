@@ -114,14 +114,8 @@ void TrayProgram::registerHotKeys()
         [this](const QString& line) { m_debugLog.logLine(line); },
     };
     m_hotKeys = std::make_unique<HotKeys>(m_hotKeyPort, m_feedback, *m_menu, m_registry, links);
-    QList<HotKeys::ListEntry> voices;
-    for (int id : m_menu->groupIds(QStringLiteral("voices")))
-        voices.append({id, m_menu->find(id)->text()});
-    m_hotKeys->setVoices(voices);
-    QList<HotKeys::ListEntry> effects;
-    for (int id : m_menu->groupIds(QStringLiteral("sound-effects")))
-        effects.append({id, m_menu->find(id)->text()});
-    m_hotKeys->setEffects(effects);
+    m_hotKeys->setVoices(m_menu->groupIds(QStringLiteral("voices")));
+    m_hotKeys->setEffects(m_menu->groupIds(QStringLiteral("sound-effects")));
     m_hotKeys->noteChoice(m_settings.voiceChanger);
     m_hotKeys->noteChoice(m_settings.soundChanger);
     m_hotKeys->applyChoice(HotKeys::isChoice(m_settings.hotkeys) ? m_settings.hotkeys

@@ -89,15 +89,15 @@ void HotKeys::applyChoice(int commandId)
                  QString::number(commandId));
 }
 
-void HotKeys::setVoices(QList<ListEntry> voices)
+void HotKeys::setVoices(QList<int> commandIds)
 {
-    m_voices = std::move(voices);
+    m_voices = std::move(commandIds);
     m_voiceIndex = 0;
 }
 
-void HotKeys::setEffects(QList<ListEntry> effects)
+void HotKeys::setEffects(QList<int> commandIds)
 {
-    m_effects = std::move(effects);
+    m_effects = std::move(commandIds);
     m_effectIndex = 0;
 }
 
@@ -176,17 +176,10 @@ void HotKeys::pressed(int hotKeyId)
 
 void HotKeys::noteChoice(int commandId)
 {
-    const auto indexIn = [commandId](const QList<ListEntry>& list) {
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (list[i].commandId == commandId)
-                return int(i);
-        }
-        return -1;
-    };
-    if (const int voice = indexIn(m_voices); voice >= 0)
-        m_voiceIndex = voice;
-    if (const int effect = indexIn(m_effects); effect >= 0)
-        m_effectIndex = effect;
+    if (const qsizetype voice = m_voices.indexOf(commandId); voice >= 0)
+        m_voiceIndex = int(voice);
+    if (const qsizetype effect = m_effects.indexOf(commandId); effect >= 0)
+        m_effectIndex = int(effect);
 }
 
 void HotKeys::stepEffect(int step)
@@ -195,8 +188,8 @@ void HotKeys::stepEffect(int step)
         return;
     const int count = int(m_effects.size());
     m_effectIndex = ((m_effectIndex + step) % count + count) % count;
-    const ListEntry& effect = m_effects.at(m_effectIndex);
-    feedbackAndPost(u"Sound effect: " + effect.text.left(100), effect.commandId);
+    const int effect = m_effects.at(m_effectIndex);
+    feedbackAndPost(u"Sound effect: " + menuText(effect).left(100), effect);
 }
 
 void HotKeys::stepVoice(int step)
@@ -213,8 +206,14 @@ void HotKeys::selectVoice(int index)
     if (index == m_voiceIndex)
         return;
     m_voiceIndex = index;
-    const ListEntry& voice = m_voices.at(index);
-    feedbackAndPost(u"Voice type: " + voice.text, voice.commandId);
+    const int voice = m_voices.at(index);
+    feedbackAndPost(u"Voice type: " + menuText(voice), voice);
+}
+
+QString HotKeys::menuText(int commandId) const
+{
+    const MenuItem* item = m_menu.find(commandId);
+    return item ? item->text() : QString();
 }
 
 void HotKeys::feedbackAndPost(const QString& text, int commandId)
