@@ -33,15 +33,12 @@ UpdateCheck::UpdateCheck(Links links) : m_links(std::move(links)) {}
 UpdateCheck::~UpdateCheck()
 {
     m_stop.raise();
-    std::lock_guard lock(m_threadsMutex);
-    for (std::thread& thread : m_threads)
-        thread.join();
+    m_checks.stop();
 }
 
 void UpdateCheck::start(Mode mode, Request request)
 {
-    std::lock_guard lock(m_threadsMutex);
-    m_threads.emplace_back([this, mode, request = std::move(request)] { run(mode, request); });
+    m_checks.start([this, mode, request = std::move(request)] { run(mode, request); });
 }
 
 void UpdateCheck::run(Mode mode, const Request& request)
