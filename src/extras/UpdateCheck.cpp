@@ -51,7 +51,8 @@ void UpdateCheck::run(Mode mode, const Request& request)
     const QByteArray response = fetchVersionFile(request.site);
     if (response.isEmpty()) {
         if (!automatic)
-            m_links.boxes.showMessage(request.noConnectionText, Caption);
+            m_links.boxes.showMessage(request.noConnectionText, Caption,
+                                      MessageBoxPort::Icon::Error);
         return;
     }
     const qsizetype key = response.indexOf(VersionKey);
@@ -63,10 +64,11 @@ void UpdateCheck::run(Mode mode, const Request& request)
         const QString text = QString(request.newVersionText)
                                  .replace(QStringLiteral("%s"), QString::fromLatin1(published))
                                  .left(ResponseCapacity - 1);
-        if (m_links.boxes.askYesNo(text, Caption))
+        if (m_links.boxes.askYesNo(text, Caption, MessageBoxPort::Icon::Information))
             m_links.openProductPage(QStringLiteral("download.html"));
     } else if (!automatic) {
-        m_links.boxes.showMessage(request.latestVersionText, Caption);
+        m_links.boxes.showMessage(request.latestVersionText, Caption,
+                                  MessageBoxPort::Icon::Information);
     }
     if (automatic)
         storeCheckTime();

@@ -108,7 +108,7 @@ void SpeechMenu::showHelp()
     m_links.boxes.showMessage(
         QStringLiteral("With speech module you could listen to your incoming messages.\n"
                        "To activate text-to-speach just select your favourite narrator.\n"),
-        QStringLiteral("Verbalink's Speech Help"));
+        QStringLiteral("Verbalink's Speech Help"), MessageBoxPort::Icon::Information);
 }
 
 bool SpeechMenu::speak(const QString& text)

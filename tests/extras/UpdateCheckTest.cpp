@@ -116,6 +116,8 @@ TEST_F(UpdateCheckTest, ComparesThePublishedVersionAndReportsAsEachModeShould)
             EXPECT_EQ(boxes[0].text, c.box);
             EXPECT_EQ(boxes[0].caption, Caption);
             EXPECT_EQ(boxes[0].question, c.question);
+            // Both the answer and the offer inform; neither is a warning.
+            EXPECT_EQ(boxes[0].icon, MessageBoxPort::Icon::Information);
         }
         EXPECT_EQ(m_pages, c.pages);
         EXPECT_EQ(lastCheck(), c.stored) << c.body.constData();
@@ -141,6 +143,7 @@ TEST_F(UpdateCheckTest, ASilentSiteIsTriedTwiceAndOnlyTheManualCheckSaysSo)
     ASSERT_EQ(m_boxes.boxes().size(), 1);
     EXPECT_EQ(m_boxes.boxes()[0].text,
               u"Cannot check for updates! \n Check if internet connection is available.");
+    EXPECT_EQ(m_boxes.boxes()[0].icon, MessageBoxPort::Icon::Error);
 }
 
 TEST_F(UpdateCheckTest, EndedChecksAreJoinedWhenTheNextOneStarts)

@@ -208,6 +208,7 @@ TEST_F(SpeechMenuTest, CommandsChooseVoiceDisabledRateAndHelp)
               QStringLiteral("With speech module you could listen to your incoming messages.\n"
                              "To activate text-to-speach just select your favourite narrator.\n"));
     EXPECT_FALSE(boxes.boxes()[0].question);
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageBoxPort::Icon::Information);
 }
 
 TEST_F(SpeechMenuTest, SpeakGoesToTheEngineOnlyWhileItIsThere)

@@ -6,6 +6,7 @@
 #include "app/menu/MenuModel.h"
 #include "platform/FeedbackPort.h"
 #include "platform/HotKeyPort.h"
+#include "platform/MessageBoxPort.h"
 
 #include <QtCore/qnamespace.h>
 
@@ -68,8 +69,9 @@ QString slotText(const InterfaceStrings& strings, int slot)
 } // namespace
 
 HotKeys::HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, RegistryStore& store,
-                 Links links)
-    : m_port(port), m_feedback(feedback), m_menu(menu), m_store(store), m_links(std::move(links))
+                 MessageBoxPort& boxes, Links links)
+    : m_port(port), m_feedback(feedback), m_menu(menu), m_store(store), m_boxes(boxes),
+      m_links(std::move(links))
 {
     m_port.setPressHandler([this](int id) { pressed(id); });
 }
@@ -236,6 +238,12 @@ QString HotKeys::helpText() const
         text +=
             QStringLiteral("\nThis desktop session offers no global hot keys (they need X11).\n");
     return text;
+}
+
+void HotKeys::showHelp()
+{
+    m_boxes.showMessage(helpText(), QStringLiteral("Verbalink's Hotkeys"),
+                        MessageBoxPort::Icon::Information);
 }
 
 } // namespace verbalink

@@ -11,6 +11,7 @@ class FeedbackPort;
 class HotKeyPort;
 class InterfaceStrings;
 class MenuModel;
+class MessageBoxPort;
 class RegistryStore;
 
 // The global hot keys: the modifier choice of the "Hotkeys" menu, the keys grabbed with it, and
@@ -31,7 +32,7 @@ public:
         std::function<void(const QString& line)> log;
     };
     HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, RegistryStore& store,
-            Links links);
+            MessageBoxPort& boxes, Links links);
 
     static bool isChoice(int commandId) { return commandId >= 33360 && commandId <= 33365; }
     // Releases every key, grabs them again with the choice's modifiers (none for "Disabled"),
@@ -49,6 +50,8 @@ public:
     const QSet<int>& grabbed() const { return m_grabbed; }
     // The help text of the "Help" entry, with a note where the desktop has no global keys.
     QString helpText() const;
+    // The "Help" entry: the help text in an information box.
+    void showHelp();
     void releaseAll();
 
 private:
@@ -63,6 +66,7 @@ private:
     FeedbackPort& m_feedback;
     MenuModel& m_menu;
     RegistryStore& m_store;
+    MessageBoxPort& m_boxes;
     Links m_links;
     QList<int> m_voices;
     QList<int> m_effects;

@@ -1,3 +1,4 @@
+#include "FakeMessageBox.h"
 #include "app/Settings.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/HotKeys.h"
@@ -122,13 +123,14 @@ protected:
                              [this](const QString& line) {
                                  m_log.append(line);
                              }};
-        m_keys = std::make_unique<HotKeys>(m_port, m_feedback, *m_menu, m_store, links);
+        m_keys = std::make_unique<HotKeys>(m_port, m_feedback, *m_menu, m_store, m_boxes, links);
         // The menu's eleven voices, and two of its effects.
         m_keys->setVoices(m_menu->groupIds(u"voices"_s));
         m_keys->setEffects({33353, 33187});
     }
 
     MemoryRegistryStore m_store;
+    test::FakeMessageBox m_boxes;
     std::unique_ptr<MenuModel> m_menu;
     FakeHotKeyPort m_port;
     FakeFeedback m_feedback;
@@ -221,6 +223,17 @@ TEST_F(HotKeysTest, FeedbackNamesTheEntryAsTheMenuShowsItNow)
     EXPECT_EQ(m_feedback.shown,
               (QStringList{u"Sound effect: Écho"_s, u"Voice type: Außerirdisch (nutzlos)"_s}));
     EXPECT_EQ(m_posted, (QList<int>{33187, 33327}));
+}
+
+TEST_F(HotKeysTest, HelpIsAnInformationBox)
+{
+    m_keys->showHelp();
+    ASSERT_EQ(m_boxes.boxes().size(), 1);
+    const test::FakeMessageBox::Box box = m_boxes.boxes()[0];
+    EXPECT_EQ(box.caption, u"Verbalink's Hotkeys"_s);
+    EXPECT_EQ(box.text, m_keys->helpText());
+    EXPECT_EQ(box.icon, MessageBoxPort::Icon::Information);
+    EXPECT_FALSE(box.question);
 }
 
 TEST_F(HotKeysTest, WithoutGlobalKeysNothingIsGrabbedAndTheHelpSaysSo)
