@@ -50,8 +50,12 @@ TEST(ApertiumModes, FindsTheInstalledDirectionsAndLeavesVariantsOut)
         EXPECT_FALSE(installed.modeFile(from, to).isEmpty()) << from << '-' << to;
     EXPECT_TRUE(installed.modeFile("eng", "cat").endsWith(u"/eng-cat.mode"));
     const QList<QByteArray> languages = installed.languages();
-    EXPECT_EQ(QSet<QByteArray>(languages.begin(), languages.end()),
-              (QSet<QByteArray>{"cat", "eng", "epo", "glg", "spa"}));
+    // The machine may hold more pairs than setup installs; the installed ones must be
+    // there, and every language read as a three-letter code.
+    EXPECT_TRUE(QSet<QByteArray>(languages.begin(), languages.end())
+                    .contains(QSet<QByteArray>{"cat", "eng", "epo", "glg", "spa"}));
+    for (const QByteArray& language : languages)
+        EXPECT_EQ(language.size(), 3) << language.constData();
 
     QTemporaryDir folder;
     for (const char* name : {"eng-spa.mode", "eng-cat_valencia.mode", "eo-en-compounds.mode",
