@@ -33,8 +33,8 @@ private:
 
 class NoBoxes final : public MessageBoxPort {
 public:
-    void showMessage(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    void showMessage(const QString&, const QString&, Icon) override {}
+    bool askYesNo(const QString&, const QString&, Icon) override { return false; }
 };
 
 const std::array<QByteArray, 8> Lines{
