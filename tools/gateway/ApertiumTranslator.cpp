@@ -1,15 +1,24 @@
 #include "gateway/ApertiumTranslator.h"
 
+#include "gateway/GatewayLog.h"
+
+#include <QElapsedTimer>
+#include <QSet>
+#include <thread>
+
 namespace verbalink::gateway {
 
 namespace {
 
-constexpr QByteArrayView Pivot = "eng";
+QString pairName(const ApertiumModes::Direction& pair)
+{
+    return QString::fromLatin1(pair.first + '-' + pair.second);
+}
 
 } // namespace
 
 ApertiumTranslator::ApertiumTranslator(ApertiumModes modes, GatewayLog& log, int deadlineMs)
-    : m_modes(std::move(modes)), m_log(log), m_deadlineMs(deadlineMs)
+    : m_modes(std::move(modes)), m_routes(m_modes), m_log(log), m_deadlineMs(deadlineMs)
 {}
 
 TextTranslator::Outcome ApertiumTranslator::translate(const QString& text, QByteArrayView from,
@@ -31,14 +40,49 @@ TextTranslator::Outcome ApertiumTranslator::translate(const QString& text, QByte
 
 QList<QByteArray> ApertiumTranslator::route(QByteArrayView from, QByteArrayView to) const
 {
-    if (from.isEmpty() || to.isEmpty() || from == to)
-        return {};
-    if (!m_modes.modeFile(from, to).isEmpty())
-        return {from.toByteArray(), to.toByteArray()};
-    if (from != Pivot && to != Pivot && !m_modes.modeFile(from, Pivot).isEmpty() &&
-        !m_modes.modeFile(Pivot, to).isEmpty())
-        return {from.toByteArray(), Pivot.toByteArray(), to.toByteArray()};
-    return {};
+    return m_routes.route(from, to);
+}
+
+bool ApertiumTranslator::warm(const QList<ApertiumModes::Direction>& pairs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    bool allWarm = true;
+    QList<ApertiumModes::Direction> steps;
+    for (const ApertiumModes::Direction& pair : pairs) {
+        const QList<QByteArray> languages = route(pair.first, pair.second);
+        if (languages.isEmpty()) {
+            m_log.write(QStringLiteral("cannot warm %1: no route").arg(pairName(pair)));
+            allWarm = false;
+        }
+        for (qsizetype i = 1; i < languages.size(); ++i) {
+            if (!steps.contains(ApertiumModes::Direction{languages[i - 1], languages[i]}))
+                steps.append({languages[i - 1], languages[i]});
+        }
+    }
+    // Each stage loads its dictionaries when it starts; a first text shows they are all in.
+    std::vector<char> warmed(size_t(steps.size()), 0);
+    std::vector<std::thread> starts;
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        starts.emplace_back([this, &steps, &warmed, i] {
+            warmed[size_t(i)] = pipeline(steps[i].first, steps[i].second)
+                                    ->translate(QStringLiteral("Hello."))
+                                    .has_value();
+        });
+    }
+    QStringList names;
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        starts[size_t(i)].join();
+        names.append(pairName(steps[i]));
+        if (!warmed[size_t(i)]) {
+            names.last() += QStringLiteral(" (failed)");
+            allWarm = false;
+        }
+    }
+    if (!names.isEmpty())
+        m_log.write(QStringLiteral("warm in %1 ms: %2")
+                        .arg(QString::number(elapsed.elapsed()), names.join(u' ')));
+    return allWarm;
 }
 
 ApertiumPipeline* ApertiumTranslator::pipeline(QByteArrayView from, QByteArrayView to)

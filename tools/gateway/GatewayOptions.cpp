@@ -1,6 +1,7 @@
 #include "gateway/GatewayOptions.h"
 
 #include "gateway/ApertiumModes.h"
+#include "gateway/LanguageCodes.h"
 
 #include <QCommandLineParser>
 
@@ -15,7 +16,7 @@ struct Parser {
             "Answers the translation services' requests on 127.0.0.1 with Apertium.\n"
             "Once listening it prints \"listening 127.0.0.1:PORT\"; the log goes to standard "
             "error."));
-        parser.addOptions({help, version, port, modes, exitWithParent});
+        parser.addOptions({help, version, port, modes, warm, exitWithParent});
     }
 
     QCommandLineParser parser;
@@ -31,10 +32,35 @@ struct Parser {
                                    QStringLiteral("Apertium's modes (default %1).")
                                        .arg(QString::fromLatin1(ApertiumModes::DefaultFolder)),
                                    QStringLiteral("folder")};
+    const QCommandLineOption warm{
+        QStringLiteral("warm"),
+        QStringLiteral("Start the translation between these languages before listening, so "
+                       "that their first request is as fast as any other (for example "
+                       "eng-spa,spa-eng)."),
+        QStringLiteral("pairs")};
     const QCommandLineOption exitWithParent{
         QStringLiteral("exit-with-parent"),
         QStringLiteral("End when the process that started it ends.")};
 };
+
+// "eng-spa,en-ca": each pair's languages in three letters; nothing when one is not a pair.
+std::optional<QList<ApertiumModes::Direction>> readPairs(const QStringList& values)
+{
+    QList<ApertiumModes::Direction> pairs;
+    for (const QString& value : values) {
+        for (const QString& pair : value.split(u',', Qt::SkipEmptyParts)) {
+            const QStringList languages = pair.trimmed().split(u'-');
+            if (languages.size() != 2)
+                return std::nullopt;
+            const QByteArray from = LanguageCodes::toThreeLetters(languages[0].toLatin1());
+            const QByteArray to = LanguageCodes::toThreeLetters(languages[1].toLatin1());
+            if (from.isEmpty() || to.isEmpty())
+                return std::nullopt;
+            pairs.append({from, to});
+        }
+    }
+    return pairs;
+}
 
 } // namespace
 
@@ -65,6 +91,12 @@ std::optional<GatewayOptions> GatewayOptions::parse(const QStringList& arguments
         }
         options.port = quint16(port);
     }
+    const std::optional<QList<ApertiumModes::Direction>> warm = readPairs(p.parser.values(p.warm));
+    if (!warm) {
+        *error = QStringLiteral("--warm takes pairs of languages such as eng-spa,spa-eng");
+        return std::nullopt;
+    }
+    options.warm = *warm;
     return options;
 }
 

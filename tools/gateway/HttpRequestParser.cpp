@@ -195,8 +195,10 @@ ParsedRequest readBody(QByteArrayView bytes, qsizetype bodyStart, HttpRequest re
         return invalid(411, "a POST needs a Content-Length");
     ParsedRequest parsed;
     if (length > 0) {
-        if (bytes.size() - bodyStart < length)
+        if (bytes.size() - bodyStart < length) {
+            parsed.awaitedBytes = bodyStart + length;
             return parsed;
+        }
         request.body = bytes.sliced(bodyStart, length).toByteArray();
     }
     parsed.state = State::Complete;

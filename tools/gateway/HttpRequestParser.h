@@ -21,6 +21,8 @@ struct ParsedRequest {
     // Invalid: the status to answer with and what is wrong, for the answer and the log.
     int status = 0;
     QByteArray error;
+    // Incomplete with the head read: how many bytes the whole request takes.
+    qsizetype awaitedBytes = 0;
 };
 
 // Reads one request from the bytes received so far. A pure function over bytes: any input gives

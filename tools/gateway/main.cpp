@@ -6,15 +6,29 @@
 #include "gateway/GatewayServer.h"
 #include "gateway/RequestHandler.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace verbalink::gateway;
 
 namespace {
+
+// Every client holds a descriptor while it sends; the usual soft limit of 1024 would end the
+// server's room for them far below what it can serve.
+void allowOpenFiles()
+{
+    constexpr rlim_t Wanted = 8192;
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur >= Wanted)
+        return;
+    files.rlim_cur = std::min(Wanted, files.rlim_max);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+}
 
 QString directionList(const ApertiumModes& modes)
 {
@@ -61,18 +75,23 @@ int main(int argc, char** argv)
         sigaddset(&endSignals, signal);
     ::pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    allowOpenFiles();
 
     GatewayLog log;
     const ApertiumModes modes = ApertiumModes::scan(options->modesFolder);
     log.write(QStringLiteral("apertium directions in %1: %2")
                   .arg(options->modesFolder, directionList(modes)));
     ApertiumTranslator translator(modes, log);
+    for (const QString& line : translator.routes().describe())
+        log.write(QStringLiteral("routes from ") + line);
     RequestHandler handler(translator);
     GatewayServer server(handler, log);
     if (!server.listen(options->port, &error)) {
         log.write(error);
         return 1;
     }
+    // Requests that come in meanwhile wait for the same pipelines.
+    translator.warm(options->warm);
     std::printf("listening 127.0.0.1:%u\n", unsigned(server.port()));
     std::fflush(stdout);
 

@@ -35,10 +35,19 @@ protected:
         ApertiumModes::scan(QString::fromLatin1(ApertiumModes::DefaultFolder)), m_log};
 };
 
+// Empty mode files are enough for everything but running them.
+ApertiumModes modesNamed(const QTemporaryDir& folder, std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    return ApertiumModes::scan(folder.path());
+}
+
 TEST(ApertiumModes, FindsTheInstalledDirectionsAndLeavesVariantsOut)
 {
     const ApertiumModes installed =
         ApertiumModes::scan(QString::fromLatin1(ApertiumModes::DefaultFolder));
+    // What scripts/setup installs: some pairs in both directions, some into Spanish only.
     for (const auto& [from, to] : {std::pair{"eng", "spa"},
                                    {"spa", "eng"},
                                    {"eng", "cat"},
@@ -46,33 +55,78 @@ TEST(ApertiumModes, FindsTheInstalledDirectionsAndLeavesVariantsOut)
                                    {"eng", "epo"},
                                    {"epo", "eng"},
                                    {"eng", "glg"},
-                                   {"glg", "eng"}})
+                                   {"glg", "eng"},
+                                   {"spa", "fra"},
+                                   {"fra", "spa"},
+                                   {"spa", "por"},
+                                   {"por", "spa"},
+                                   {"spa", "ita"},
+                                   {"ita", "spa"},
+                                   {"ron", "spa"},
+                                   {"eus", "spa"}})
         EXPECT_FALSE(installed.modeFile(from, to).isEmpty()) << from << '-' << to;
     EXPECT_TRUE(installed.modeFile("eng", "cat").endsWith(u"/eng-cat.mode"));
+    EXPECT_TRUE(installed.modeFile("spa", "fra").endsWith(u"/es-fr.mode"));
     const QList<QByteArray> languages = installed.languages();
-    // The machine may hold more pairs than setup installs; the installed ones must be
-    // there, and every language read as a three-letter code.
-    EXPECT_TRUE(QSet<QByteArray>(languages.begin(), languages.end())
-                    .contains(QSet<QByteArray>{"cat", "eng", "epo", "glg", "spa"}));
+    EXPECT_TRUE(
+        QSet<QByteArray>(languages.begin(), languages.end())
+            .contains({"cat", "eng", "epo", "eus", "fra", "glg", "ita", "por", "ron", "spa"}));
+    // The machine may hold pairs beyond these; every language still reads as a three-letter code.
     for (const QByteArray& language : languages)
         EXPECT_EQ(language.size(), 3) << language.constData();
 
     QTemporaryDir folder;
-    for (const char* name : {"eng-spa.mode", "eng-cat_valencia.mode", "eo-en-compounds.mode",
-                             "EN-ES.mode", "en-en.mode", "x-y.mode", "en-zz.mode", "README"})
-        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
-    const ApertiumModes odd = ApertiumModes::scan(folder.path());
+    const ApertiumModes odd = modesNamed(
+        folder, {"eng-spa.mode", "eng-cat_valencia.mode", "eo-en-compounds.mode", "eco-es-fr.mode",
+                 "es-pt_BR.mode", "EN-ES.mode", "en-en.mode", "x-y.mode", "en-zz.mode", "README"});
     EXPECT_EQ(odd.directions(), (QList<ApertiumModes::Direction>{{"eng", "spa"}}));
 }
 
-TEST_F(ApertiumTranslatorTest, TranslatesEveryInstalledDirectionAndOthersThroughEnglish)
+TEST(ApertiumRoutes, TakeTheFewestStepsThroughEnglishThenSpanish)
+{
+    QTemporaryDir folder;
+    // English and Spanish both ways, Catalan and Galician with each other and with English,
+    // French and Italian with Spanish, Basque into Spanish only, and a chain out of reach.
+    const ApertiumRoutes routes(modesNamed(
+        folder, {"en-es.mode", "es-en.mode", "ca-en.mode", "en-ca.mode", "gl-en.mode", "en-gl.mode",
+                 "ca-gl.mode", "gl-ca.mode", "es-fr.mode", "fr-es.mode", "spa-ita.mode",
+                 "ita-spa.mode", "eu-es.mode", "ita-srd.mode", "srd-oci.mode"}));
+    const std::pair<std::pair<const char*, const char*>, QList<QByteArray>> cases[] = {
+        {{"eng", "spa"}, {"eng", "spa"}},
+        {{"cat", "glg"}, {"cat", "glg"}},
+        {{"eng", "fra"}, {"eng", "spa", "fra"}},
+        {{"fra", "eng"}, {"fra", "spa", "eng"}},
+        // Through English, not through Galician, though both take two steps.
+        {{"cat", "spa"}, {"cat", "eng", "spa"}},
+        {{"cat", "ita"}, {"cat", "eng", "spa", "ita"}},
+        {{"eus", "eng"}, {"eus", "spa", "eng"}},
+        {{"eus", "fra"}, {"eus", "spa", "fra"}},
+        {{"spa", "srd"}, {"spa", "ita", "srd"}},
+        // Into Basque there is no pair at all; Occitan is four steps from English.
+        {{"spa", "eus"}, {}},
+        {{"eng", "oci"}, {}},
+        {{"eng", "eng"}, {}},
+        {{"eng", "deu"}, {}},
+    };
+    for (const auto& [pair, expected] : cases) {
+        SCOPED_TRACE(std::string(pair.first) + '-' + pair.second);
+        EXPECT_EQ(routes.route(pair.first, pair.second), expected);
+    }
+    const QStringList described = routes.describe();
+    EXPECT_TRUE(described.contains(
+        u"eus: cat(spa eng) eng(spa) fra(spa) glg(spa eng) ita(spa) spa srd(spa ita)"_s))
+        << described.join(u'\n').toStdString();
+}
+
+TEST_F(ApertiumTranslatorTest, TranslatesEveryInstalledDirectionAndOthersAlongARoute)
 {
     struct Case {
         QByteArray from;
         QByteArray to;
         QString text;
         QStringList words;
-        qsizetype steps;
+        // Languages on the route, both ends included.
+        qsizetype onRoute;
     };
     const Case cases[] = {
         {"eng", "spa", u"Hello, how are you?"_s, {u"Hola"_s, u"cómo"_s}, 2},
@@ -84,16 +138,26 @@ TEST_F(ApertiumTranslatorTest, TranslatesEveryInstalledDirectionAndOthersThrough
         {"glg", "eng", u"A casa é grande."_s, {u"house"_s, u"big"_s}, 2},
         {"spa", "cat", u"El gato come pescado."_s, {u"gat"_s}, 3},
         {"epo", "spa", u"La hundo manĝas la pomon."_s, {u"perro"_s, u"manzana"_s}, 3},
+        // The pairs with Spanish, and English to and from them through Spanish.
+        {"spa", "fra", u"El gato come pescado."_s, {u"chat"_s, u"mange"_s}, 2},
+        {"eng", "fra", u"The cat eats fish."_s, {u"chat"_s, u"mange"_s, u"poisson"_s}, 3},
+        {"fra", "eng", u"Le chat mange du poisson."_s, {u"cat"_s, u"eats"_s}, 3},
+        {"eng", "por", u"The cat eats fish."_s, {u"gato"_s, u"come"_s}, 3},
+        {"eng", "ita", u"The cat eats fish."_s, {u"gatto"_s, u"mangia"_s}, 3},
+        {"ron", "eng", u"Pisica mănâncă peşte."_s, {u"fish"_s}, 3},
+        {"eus", "eng", u"Katuak arraina jaten du."_s, {u"cat"_s, u"fish"_s}, 3},
+        {"cat", "fra", u"El gat menja peix."_s, {u"chat"_s}, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QByteArray(c.from + '-' + c.to).toStdString());
-        EXPECT_EQ(m_apertium.route(c.from, c.to).size(), c.steps);
+        EXPECT_EQ(m_apertium.route(c.from, c.to).size(), c.onRoute);
         const TextTranslator::Outcome outcome = m_apertium.translate(c.text, c.from, c.to);
         ASSERT_EQ(outcome.result, Result::Translated);
         for (const QString& word : c.words)
             EXPECT_TRUE(outcome.text.contains(word)) << outcome.text.toStdString();
     }
-    for (const auto& [from, to] : {std::pair{"eng", "deu"}, {"deu", "spa"}, {"eng", "eng"}}) {
+    for (const auto& [from, to] :
+         {std::pair{"eng", "deu"}, {"deu", "spa"}, {"eng", "eng"}, {"spa", "eus"}}) {
         EXPECT_TRUE(m_apertium.route(from, to).isEmpty());
         EXPECT_EQ(m_apertium.translate(u"Hello"_s, from, to).result, Result::Unsupported);
     }
@@ -211,8 +275,7 @@ TEST(ApertiumPipeline, APipelineThatFailsGivesNothingAndIsStartedAfresh)
     // loaded machine, or they would be logged as timeouts.
     const Case cases[] = {
         {"swallows the end of every request", "exec tr -d '\\000'", u"no answer in time"_s, 300},
-        {"answers something nobody asked", "printf 'stray\\0'; exec cat", u"out of step"_s,
-         10000},
+        {"answers something nobody asked", "printf 'stray\\0'; exec cat", u"out of step"_s, 10000},
         {"dies at once", "exit 3", u"the pipeline ended"_s, 10000},
     };
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "FakeMessageBox.h"
 #include "QtPrinters.h"
+#include "SlowClients.h"
 #include "translate/engines/EngineContext.h"
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/GoogleEngine.h"
@@ -73,10 +74,55 @@ TEST_F(GatewayProcessTest, LogsEveryRequestWithoutItsText)
     EXPECT_FALSE(log.contains(u"library"_s));
 }
 
+TEST_F(GatewayProcessTest, AThousandClientsThatNeverFinishHoldUpNoOne)
+{
+    ASSERT_TRUE(gateway::SlowClients::allowOpenFiles(1500));
+    const quint16 port = m_gateway.hostPort().mid(m_gateway.hostPort().indexOf(':') + 1).toUShort();
+    gateway::SlowClients silent(port, 500);
+    gateway::SlowClients unfinished(port, 500, "GET /translate_a/t?client=o&text=Hello");
+    ASSERT_EQ(silent.connected() + unfinished.connected(), 1000);
+    const GoogleEngine::DetectedTranslation english = detect(u"Where is the library?"_s, "es");
+    EXPECT_TRUE(english.text.contains(u"biblioteca"_s)) << english.text.toStdString();
+    EXPECT_TRUE(silent.waiting(0));
+}
+
+TEST(GatewayWarm, PairsNamedAtStartAreRunningBeforeItListens)
+{
+    testing::GatewayProcess gateway;
+    QString error;
+    // Two letters or three; French through Spanish; a pair with no route is only logged.
+    ASSERT_TRUE(
+        gateway.start(error, {u"--warm"_s, u"en-es,spa-eng"_s, u"--warm"_s, u"eng-fra,eng-deu"_s}))
+        << error.toStdString();
+    const QString atStart = gateway.log();
+    // Pipelines are logged by their mode's name.
+    for (const QString& direction : {u"eng-spa"_s, u"spa-eng"_s, u"es-fr"_s})
+        EXPECT_EQ(atStart.count(u"apertium "_s + direction + u": started"_s), 1)
+            << atStart.toStdString();
+    EXPECT_TRUE(atStart.contains(u"warm in "_s)) << atStart.toStdString();
+    EXPECT_TRUE(atStart.contains(u"cannot warm eng-deu: no route"_s)) << atStart.toStdString();
+
+    test::FakeMessageBox boxes;
+    test::FakeClock clock;
+    HttpConnection connection(boxes);
+    connection.setHost(gateway.hostPort());
+    const EngineExchange exchange(clock);
+    const EngineContext context{connection, exchange, gateway.hostPort(), {}};
+    const QString french = GoogleEngine::translateIncoming(context, u"The cat eats fish."_s, "fr");
+    EXPECT_TRUE(french.contains(u"chat"_s)) << french.toStdString();
+    // The request found every pipeline of its route running.
+    const QString after = gateway.log();
+    EXPECT_TRUE(after.contains(u"google eng->fra translated"_s)) << after.toStdString();
+    EXPECT_EQ(after.count(u": started"_s), 3) << after.toStdString();
+}
+
 TEST(GatewayOptions, ABadCommandLineIsRefusedWithUsage)
 {
     for (const QStringList& arguments :
-         {QStringList{u"--port"_s, u"70000"_s}, QStringList{u"--port"_s}, QStringList{u"-x"_s}}) {
+         {QStringList{u"--port"_s, u"70000"_s}, QStringList{u"--port"_s}, QStringList{u"-x"_s},
+          QStringList{u"--warm"_s, u"english-spanish"_s}, QStringList{u"--warm"_s, u"eng"_s},
+          QStringList{u"--warm"_s, u"eng-spa-cat"_s}}) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
         QProcess process;
         process.start(QStringLiteral(GATEWAY_EXECUTABLE), arguments);
         ASSERT_TRUE(process.waitForFinished(10000));

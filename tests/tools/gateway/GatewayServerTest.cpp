@@ -5,6 +5,7 @@
 #include "FakeMessageBox.h"
 #include "LoopbackExchange.h"
 #include "QtPrinters.h"
+#include "SlowClients.h"
 #include "TaggingTranslator.h"
 #include "gateway/GatewayLog.h"
 #include "gateway/RequestHandler.h"
@@ -176,6 +177,53 @@ TEST_F(GatewayServerTest, ServesManyClientsAtOnce)
     for (std::thread& client : clients)
         client.join();
     EXPECT_EQ(wrong, 0);
+}
+
+// The start of a request that never comes whole, and its end.
+const QByteArray Unfinished = "GET /translate_a/t?client=o&text=Hello&sl=en&tl=es HTTP/1.0\r\nHost";
+const QByteArray Rest = ": 127.0.0.1\r\n\r\n";
+
+TEST_F(GatewayServerTest, ClientsThatNeverFinishHoldUpNoOne)
+{
+    gw::SlowClients silent(m_server.port(), 150);
+    gw::SlowClients unfinished(m_server.port(), 150, Unfinished);
+    ASSERT_EQ(silent.connected() + unfinished.connected(), 300);
+    EXPECT_EQ(translate(1, choose("en", "es")).text, u"[eng>spa] "_s + Typed);
+    // And a slow one is answered once it does finish.
+    const QByteArray answer = unfinished.finish(149, Rest);
+    EXPECT_TRUE(answer.startsWith("HTTP/1.0 200 ")) << answer.left(200).toStdString();
+    EXPECT_TRUE(answer.contains("Hello")) << answer.toStdString();
+}
+
+TEST_F(GatewayServerTest, WhenFullTheClientThatWaitedLongestIsLetGo)
+{
+    struct Case {
+        const char* name;
+        gw::ServerLimits limits;
+        int clients;
+        QByteArray start;
+    };
+    gw::ServerLimits fewConnections;
+    fewConnections.connections = 6;
+    gw::ServerLimits fewBytes;
+    fewBytes.bufferedBytes = 100000;
+    const Case cases[] = {
+        {"connections", fewConnections, 6, {}},
+        {"request bytes held", fewBytes, 2, "GET /translate_a/t?text=" + QByteArray(60000, 'a')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gw::GatewayServer server(m_handler, m_log, c.limits);
+        QString error;
+        ASSERT_TRUE(server.listen(0, &error)) << error.toStdString();
+        gw::SlowClients slow(server.port(), c.clients, c.start);
+        ASSERT_EQ(slow.connected(), c.clients);
+        const QByteArray answer = gw::exchangeOnLoopback(server.port(), Unfinished + Rest);
+        EXPECT_TRUE(answer.startsWith("HTTP/1.0 200 ")) << answer.left(200).toStdString();
+        EXPECT_TRUE(slow.closedByServer(0, 10000));
+        EXPECT_TRUE(slow.waiting(c.clients - 1));
+        EXPECT_TRUE(logged(u"let go: it waited longest for its request"_s));
+    }
 }
 
 } // namespace
