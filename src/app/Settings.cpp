@@ -13,56 +13,55 @@ using S = Settings;
 
 // Read at start in this order; the login command is read after DebugLevel.
 constexpr std::array<SettingDefinition, 44> startupTable{{
-    {u"MenuLanguage", u"33223", &S::menuLanguage},
-    {u"Dictionary", u"0", &S::dictionary},
-    {u"SpeechVoice", u"0", &S::speechVoice},
-    {u"SpeechRate", u"0", &S::speechRate},
-    {u"RobotID", u"", &S::robotId},
-    {u"RobotTransAnswer", u"0", &S::robotTransAnswer},
-    {u"RobotDelayAnswer", u"1", &S::robotDelayAnswer},
-    {u"RobotUserList", u"", &S::robotUserList},
-    {u"TranslateOnlyList", u"", &S::translateOnlyList},
-    {u"CallAutoRecord", u"0", &S::callAutoRecord},
-    {u"CallStereoRecord", u"0", &S::callStereoRecord},
-    {u"VoiceChanger", u"33186", &S::voiceChanger},
-    {u"SoundChanger", u"33353", &S::soundChanger},
-    {u"VoicePlayback", u"0", &S::voicePlayback},
-    {u"MusicPlayback", u"0", &S::musicPlayback},
-    {u"MusicPlay", u"", &S::musicPlay},
-    {u"MusicPlayOn", u"1", &S::musicPlayOn},
-    {u"ShowTranslit", u"0", &S::showTranslit},
-    {u"ShowFlags", u"1", &S::showFlags},
-    {u"ShowAvatars", u"0", &S::showAvatars},
-    {u"TranslateInChat", u"1", &S::translateInChat},
-    {u"MusicVolume", u"33201", &S::musicVolume},
-    {u"ProxyEnable", u"0", &S::proxyEnable},
-    {u"ProxyAddress", u"", &S::proxyAddress},
-    {u"ProxyPort", u"0", &S::proxyPort},
-    {u"ProxyUsername", u"", &S::proxyUsername},
-    {u"ProxyPassword", u"", &S::proxyPassword},
-    {u"ProxyType", u"0", &S::proxyType},
-    {u"Translator", u"1", &S::translator},
-    {u"FromLang", u"32785", &S::fromLang},
-    {u"ToLang", u"32825", &S::toLang},
-    {u"Yahoo", u"32869", &S::yahoo},
-    {u"Systran", u"33121", &S::systran},
-    {u"LiveFrom", u"33001", &S::liveFrom},
-    {u"LiveTo", u"33022", &S::liveTo},
-    {u"BabylonFrom", u"32940", &S::babylonFrom},
-    {u"BabylonTo", u"32971", &S::babylonTo},
-    {u"PromtFrom", u"33208", &S::promtFrom},
-    {u"PromtTo", u"33218", &S::promtTo},
-    {u"TranslateIncoming", u"33254", &S::translateIncoming},
-    {u"DebugLevel", u"0", &S::debugLevel},
-    {u"EncryptPopup", u"1", &S::encryptPopup},
-    {u"State", u"1", &S::state},
-    {u"Hotkeys", u"33364", &S::hotkeys},
+    {u"MenuLanguage", &S::menuLanguage},
+    {u"Dictionary", &S::dictionary},
+    {u"SpeechVoice", &S::speechVoice},
+    {u"SpeechRate", &S::speechRate},
+    {u"RobotID", &S::robotId},
+    {u"RobotTransAnswer", &S::robotTransAnswer},
+    {u"RobotDelayAnswer", &S::robotDelayAnswer},
+    {u"RobotUserList", &S::robotUserList},
+    {u"TranslateOnlyList", &S::translateOnlyList},
+    {u"CallAutoRecord", &S::callAutoRecord},
+    {u"CallStereoRecord", &S::callStereoRecord},
+    {u"VoiceChanger", &S::voiceChanger},
+    {u"SoundChanger", &S::soundChanger},
+    {u"VoicePlayback", &S::voicePlayback},
+    {u"MusicPlayback", &S::musicPlayback},
+    {u"MusicPlay", &S::musicPlay},
+    {u"MusicPlayOn", &S::musicPlayOn},
+    {u"ShowTranslit", &S::showTranslit},
+    {u"ShowFlags", &S::showFlags},
+    {u"ShowAvatars", &S::showAvatars},
+    {u"TranslateInChat", &S::translateInChat},
+    {u"MusicVolume", &S::musicVolume},
+    {u"ProxyEnable", &S::proxyEnable},
+    {u"ProxyAddress", &S::proxyAddress},
+    {u"ProxyPort", &S::proxyPort},
+    {u"ProxyUsername", &S::proxyUsername},
+    {u"ProxyPassword", &S::proxyPassword},
+    {u"ProxyType", &S::proxyType},
+    {u"Translator", &S::translator},
+    {u"FromLang", &S::fromLang},
+    {u"ToLang", &S::toLang},
+    {u"Yahoo", &S::yahoo},
+    {u"Systran", &S::systran},
+    {u"LiveFrom", &S::liveFrom},
+    {u"LiveTo", &S::liveTo},
+    {u"BabylonFrom", &S::babylonFrom},
+    {u"BabylonTo", &S::babylonTo},
+    {u"PromtFrom", &S::promtFrom},
+    {u"PromtTo", &S::promtTo},
+    {u"TranslateIncoming", &S::translateIncoming},
+    {u"DebugLevel", &S::debugLevel},
+    {u"EncryptPopup", &S::encryptPopup},
+    {u"State", &S::state},
+    {u"Hotkeys", &S::hotkeys},
 }};
 
 constexpr qsizetype DebugLevelIndex = 40;
 
-constexpr SettingDefinition lastUpdateCheckDefinition{u"LastUpdateCheck", u"0",
-                                                      &S::lastUpdateCheck};
+constexpr SettingDefinition lastUpdateCheckDefinition{u"LastUpdateCheck", &S::lastUpdateCheck};
 
 const SettingDefinition& byName(const char16_t* name)
 {
@@ -88,6 +87,20 @@ const std::array<SettingDefinition, 16>& exitTable()
     return table;
 }
 
+struct FieldText {
+    const Settings& settings;
+    QString operator()(int S::*field) const { return QString::number(settings.*field); }
+    QString operator()(QByteArray S::*field) const { return QString::fromUtf8(settings.*field); }
+    QString operator()(QString S::*field) const { return settings.*field; }
+};
+
+// A missing value is created with the text of the field's initial value.
+QString defaultText(const SettingDefinition& d)
+{
+    static const Settings defaults;
+    return std::visit(FieldText{defaults}, d.field);
+}
+
 struct FieldLoader {
     RegistryStore& store;
     Settings& settings;
@@ -96,23 +109,15 @@ struct FieldLoader {
     QByteArray narrow() const
     {
         return readSetting(store, RegistryRoot::CurrentUser, QString::fromUtf16(SettingsKeyPath),
-                           QString::fromUtf16(d.name), QString::fromUtf16(d.defaultText));
+                           QString::fromUtf16(d.name), defaultText(d));
     }
     void operator()(int S::*field) const { settings.*field = settingNumber(narrow()); }
     void operator()(QByteArray S::*field) const { settings.*field = narrow(); }
     void operator()(QString S::*field) const
     {
-        settings.*field =
-            readSettingWide(store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(d.name),
-                            QString::fromUtf16(d.defaultText));
+        settings.*field = readSettingWide(store, QString::fromUtf16(SettingsKeyPath),
+                                          QString::fromUtf16(d.name), defaultText(d));
     }
-};
-
-struct FieldText {
-    const Settings& settings;
-    QString operator()(int S::*field) const { return QString::number(settings.*field); }
-    QString operator()(QByteArray S::*field) const { return QString::fromUtf8(settings.*field); }
-    QString operator()(QString S::*field) const { return settings.*field; }
 };
 
 } // namespace
@@ -146,12 +151,52 @@ void loadSetting(RegistryStore& store, Settings& settings, const SettingDefiniti
     std::visit(FieldLoader{store, settings, definition}, definition.field);
 }
 
+const SettingDefinition* settingNamed(QStringView name)
+{
+    for (const SettingDefinition& d : startupTable) {
+        if (QStringView(d.name) == name)
+            return &d;
+    }
+    return QStringView(lastUpdateCheckDefinition.name) == name ? &lastUpdateCheckDefinition
+                                                               : nullptr;
+}
+
 bool saveSetting(RegistryStore& store, const Settings& settings,
                  const SettingDefinition& definition)
 {
+    return storeSettingText(store, definition, std::visit(FieldText{settings}, definition.field));
+}
+
+bool storeSettingText(RegistryStore& store, const SettingDefinition& definition,
+                      const QString& text)
+{
     return writeSetting(store, QString::fromUtf16(SettingsKeyPath),
-                        QString::fromUtf16(definition.name),
-                        std::visit(FieldText{settings}, definition.field));
+                        QString::fromUtf16(definition.name), text);
+}
+
+namespace {
+
+bool storeText(RegistryStore& store, SettingDefinition::Field field, const QString& text)
+{
+    const SettingDefinition* definition = settingFor(field);
+    return definition && storeSettingText(store, *definition, text);
+}
+
+} // namespace
+
+bool storeSetting(RegistryStore& store, int Settings::*field, qint64 value)
+{
+    return storeText(store, field, QString::number(value));
+}
+
+bool storeSetting(RegistryStore& store, QByteArray Settings::*field, const QByteArray& value)
+{
+    return storeText(store, field, QString::fromUtf8(value));
+}
+
+bool storeSetting(RegistryStore& store, QString Settings::*field, const QString& value)
+{
+    return storeText(store, field, value);
 }
 
 Settings loadStartupSettings(RegistryStore& store, const QString& defaultInstallDir)

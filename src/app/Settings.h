@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CommandId.h"
 #include "platform/RegistryStore.h"
 #include "translate/net/ProxySettings.h"
 
@@ -10,11 +11,12 @@
 
 namespace verbalink {
 
-// Every persisted option, one field per stored value: numbers as int, narrow texts as UTF-8,
-// lists and paths as UTF-16. The owning feature reads the fields and writes a value back when it
-// changes it; the fields marked for the exit save are written when the program ends.
+// Every persisted option, one field per stored value, starting at its default: numbers as int,
+// narrow texts as UTF-8, lists and paths as UTF-16. Values are written through the table below
+// (StoredSettings in the program); the fields marked for the exit save are written when the program
+// ends.
 struct Settings {
-    int menuLanguage = 33223;
+    int menuLanguage = CommandId::InterfaceEnglish;
     // A path: read in full, since a cut one matches no dictionary.
     QString dictionary = QStringLiteral("0");
     QString speechVoice = QStringLiteral("0");
@@ -26,8 +28,8 @@ struct Settings {
     QString translateOnlyList;
     int callAutoRecord = 0;
     int callStereoRecord = 0;
-    int voiceChanger = 33186;
-    int soundChanger = 33353;
+    int voiceChanger = CommandId::VoiceDisabled;
+    int soundChanger = CommandId::EffectDisabled;
     int voicePlayback = 0;
     int musicPlayback = 0;
     QString musicPlay;
@@ -36,7 +38,7 @@ struct Settings {
     int showFlags = 1;
     int showAvatars = 0;
     int translateInChat = 1;
-    int musicVolume = 33201;
+    int musicVolume = CommandId::Volume25;
     int proxyEnable = 0;
     QByteArray proxyAddress;
     int proxyPort = 0;
@@ -44,21 +46,21 @@ struct Settings {
     QByteArray proxyPassword;
     int proxyType = 0;
     int translator = 1;
-    int fromLang = 32785;
-    int toLang = 32825;
-    int yahoo = 32869;
-    int systran = 33121;
-    int liveFrom = 33001;
-    int liveTo = 33022;
-    int babylonFrom = 32940;
-    int babylonTo = 32971;
-    int promtFrom = 33208;
-    int promtTo = 33218;
-    int translateIncoming = 33254;
+    int fromLang = CommandId::GoogleSourceAutoDetect;
+    int toLang = CommandId::GoogleTargetEnglish;
+    int yahoo = CommandId::YahooEnglishToGerman;
+    int systran = CommandId::SysTranEnglishToGerman;
+    int liveFrom = CommandId::BingSourceAutoDetect;
+    int liveTo = CommandId::BingTargetGerman;
+    int babylonFrom = CommandId::BabylonSourceEnglish;
+    int babylonTo = CommandId::BabylonTargetGerman;
+    int promtFrom = CommandId::PromtSourceEnglish;
+    int promtTo = CommandId::PromtTargetGerman;
+    int translateIncoming = CommandId::IncomingDisabled;
     int debugLevel = 0;
     int encryptPopup = 1;
     int state = 1;
-    int hotkeys = 33364;
+    int hotkeys = CommandId::HotKeysCtrlShift;
     int lastUpdateCheck = 0;
 
     // Not stored under the options key: the login command and whether it is registered.
@@ -70,11 +72,11 @@ struct Settings {
     void setProxy(const ProxySettings& proxy);
 };
 
-// Where a value lives and how it is read.
+// Where a value lives and how it is read; a missing value is created from the field's initial
+// value in Settings.
 struct SettingDefinition {
     using Field = std::variant<int Settings::*, QByteArray Settings::*, QString Settings::*>;
     const char16_t* name;
-    const char16_t* defaultText;
     Field field;
 };
 
@@ -90,12 +92,22 @@ std::span<const SettingDefinition> exitSavedSettings();
 const SettingDefinition& lastUpdateCheckSetting();
 // The definition for a field, or nullptr for a field that is not persisted.
 const SettingDefinition* settingFor(SettingDefinition::Field field);
+// The definition stored under a name, or nullptr for a name the table does not have.
+const SettingDefinition* settingNamed(QStringView name);
 
 // Reads one option into its field, creating it with its default when missing.
 void loadSetting(RegistryStore& store, Settings& settings, const SettingDefinition& definition);
 // Writes one option's field; false when it could not be stored.
 bool saveSetting(RegistryStore& store, const Settings& settings,
                  const SettingDefinition& definition);
+// Writes one option's text under its table name; false when it could not be stored.
+bool storeSettingText(RegistryStore& store, const SettingDefinition& definition,
+                      const QString& text);
+// Writes one option under its table name in the table's form; false when it could not be stored.
+// A number is written whole, even where its field would clamp it when read back.
+bool storeSetting(RegistryStore& store, int Settings::*field, qint64 value);
+bool storeSetting(RegistryStore& store, QByteArray Settings::*field, const QByteArray& value);
+bool storeSetting(RegistryStore& store, QString Settings::*field, const QString& value);
 // The start-up read of every option, in order, the login command in its place among them.
 Settings loadStartupSettings(RegistryStore& store, const QString& defaultInstallDir);
 // The exit save, in order.

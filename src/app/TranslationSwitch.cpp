@@ -1,14 +1,14 @@
 #include "app/TranslationSwitch.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 
 namespace verbalink {
 
-TranslationSwitch::TranslationSwitch(MenuModel& menu, RegistryStore& store, QObject* parent)
-    : QObject(parent), m_menu(menu), m_store(store),
+TranslationSwitch::TranslationSwitch(MenuModel& menu, StoredSettings& settings, QObject* parent)
+    : QObject(parent), m_menu(menu), m_settings(settings),
       m_disableText(QStringLiteral("Disable Translation")),
       m_enableText(QStringLiteral("Enable Translation"))
 {}
@@ -23,11 +23,9 @@ bool TranslationSwitch::toggle()
 {
     const bool enabled = !m_enabled.load();
     m_enabled.store(enabled);
-    m_menu.setText(CommandId, enabled ? m_disableText : m_enableText);
+    m_menu.setText(CommandId::ToggleTranslation, enabled ? m_disableText : m_enableText);
     MenuDecoration(m_menu).showTranslationState(enabled);
-    const SettingDefinition* state = settingFor(&Settings::state);
-    writeSetting(m_store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(state->name),
-                 enabled ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setFlag(&Settings::state, enabled);
     Q_EMIT changed(enabled);
     return enabled;
 }

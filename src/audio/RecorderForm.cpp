@@ -1,7 +1,6 @@
 #include "audio/RecorderForm.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "audio/CallAudio.h"
 #include "audio/RecordingNames.h"
 #include "platform/MessageBoxPort.h"
@@ -68,13 +67,8 @@ bool RecorderForm::done(const Options& options)
 {
     m_links.audio.setAutoRecord(options.autoRecord);
     m_links.audio.setStereo(options.stereo);
-    const QString key = QString::fromUtf16(SettingsKeyPath);
-    const bool autoStored =
-        writeSetting(m_links.registry, key, QStringLiteral("CallAutoRecord"),
-                     options.autoRecord ? QStringLiteral("1") : QStringLiteral("0"));
-    const bool stereoStored =
-        writeSetting(m_links.registry, key, QStringLiteral("CallStereoRecord"),
-                     options.stereo ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool autoStored = m_links.settings.setFlag(&Settings::callAutoRecord, options.autoRecord);
+    const bool stereoStored = m_links.settings.setFlag(&Settings::callStereoRecord, options.stereo);
     return autoStored && stereoStored;
 }
 

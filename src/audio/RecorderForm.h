@@ -7,8 +7,8 @@ namespace verbalink {
 class CallAudio;
 class CallState;
 class MessageBoxPort;
-class RegistryStore;
 class ShellPort;
+class StoredSettings;
 
 // What the "Voice Call Recorder" dialog does, without the widgets: the call and recording lines
 // it refreshes every second, the start/stop button, deleting and showing the recordings, and
@@ -18,7 +18,7 @@ public:
     struct Links {
         CallAudio& audio;
         const CallState& call;
-        RegistryStore& registry;
+        StoredSettings& settings;
         MessageBoxPort& boxes;
         ShellPort& shell;
     };
@@ -32,8 +32,6 @@ public:
         QString button;
         bool buttonEnabled = false;
     };
-
-    static constexpr int Command = 33184;
 
     explicit RecorderForm(Links links) : m_links(links) {}
 

@@ -1,24 +1,16 @@
 #include "audio/VoiceChangerMenu.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/menu/MenuModel.h"
 #include "audio/CallAudio.h"
 #include "audio/VoiceChoices.h"
+#include "platform/CommandId.h"
 
 #include <QFileInfo>
 
 namespace verbalink {
 
 namespace {
-
-constexpr int BrowseSlot = 35;
-constexpr int BrowseWithFileSlot = 47;
-
-QString flag(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 bool hasFile(const QString& path)
 {
@@ -37,8 +29,8 @@ void VoiceChangerMenu::restore(const Settings& settings)
     controls.setMusicOn(settings.musicPlayOn != 0);
     controls.setHearVoice(settings.voicePlayback != 0);
     controls.setHearMusic(settings.musicPlayback != 0);
-    m_links.menu.setChecked(HearVoiceCommand, controls.hearVoice());
-    m_links.menu.setChecked(HearMusicCommand, controls.hearMusic());
+    m_links.menu.setChecked(CommandId::HearVoice, controls.hearVoice());
+    m_links.menu.setChecked(CommandId::HearMusic, controls.hearMusic());
     refreshMusicMenu();
 }
 
@@ -50,13 +42,13 @@ bool VoiceChangerMenu::handleCommand(int commandId)
         selectEffect(commandId, true);
     else if (voicechoices::isVolumeCommand(commandId))
         selectVolume(commandId);
-    else if (commandId == BrowseCommand)
+    else if (commandId == CommandId::BrowseMusic)
         browse();
-    else if (commandId == PlayCommand)
+    else if (commandId == CommandId::PlayMusic)
         play();
-    else if (commandId == StopCommand)
+    else if (commandId == CommandId::StopMusic)
         stop();
-    else if (commandId == HearVoiceCommand || commandId == HearMusicCommand)
+    else if (commandId == CommandId::HearVoice || commandId == CommandId::HearMusic)
         toggleHear(commandId);
     else
         return false;
@@ -66,34 +58,31 @@ bool VoiceChangerMenu::handleCommand(int commandId)
 void VoiceChangerMenu::selectPreset(int commandId, bool reroute)
 {
     // An unknown stored id is "Disabled", checked and stored as such.
-    const int id =
-        voicechoices::isPresetCommand(commandId) ? commandId : voicechoices::NoPresetCommand;
-    checkAndStore(id, QStringLiteral("VoiceChanger"));
+    const int id = voicechoices::isPresetCommand(commandId) ? commandId : CommandId::VoiceDisabled;
+    checkAndStore(id, &Settings::voiceChanger);
     m_links.audio.voiceControls().setPreset(voicechoices::presetFor(id));
     voiceChosen(id, reroute);
 }
 
 void VoiceChangerMenu::selectEffect(int commandId, bool reroute)
 {
-    const int id =
-        voicechoices::isEffectCommand(commandId) ? commandId : voicechoices::NoEffectCommand;
-    checkAndStore(id, QStringLiteral("SoundChanger"));
+    const int id = voicechoices::isEffectCommand(commandId) ? commandId : CommandId::EffectDisabled;
+    checkAndStore(id, &Settings::soundChanger);
     m_links.audio.voiceControls().setEffect(voicechoices::effectFor(id));
     voiceChosen(id, reroute);
 }
 
 void VoiceChangerMenu::selectVolume(int commandId)
 {
-    const int id =
-        voicechoices::isVolumeCommand(commandId) ? commandId : voicechoices::DefaultVolumeCommand;
-    checkAndStore(id, QStringLiteral("MusicVolume"));
+    const int id = voicechoices::isVolumeCommand(commandId) ? commandId : CommandId::Volume25;
+    checkAndStore(id, &Settings::musicVolume);
     m_links.audio.voiceControls().setVolumeShift(voicechoices::volumeShiftFor(id));
 }
 
-void VoiceChangerMenu::checkAndStore(int commandId, const QString& setting)
+void VoiceChangerMenu::checkAndStore(int commandId, int Settings::*option)
 {
     m_links.menu.checkInGroup(commandId);
-    store(setting, QString::number(commandId));
+    m_links.settings.set(option, commandId);
 }
 
 void VoiceChangerMenu::voiceChosen(int commandId, bool reroute)
@@ -115,7 +104,7 @@ void VoiceChangerMenu::browse()
         controls.setMusicFile(*chosen);
     // Chosen or not, music is on afterwards.
     setMusicOn(true);
-    store(QStringLiteral("MusicPlay"), controls.musicFile());
+    m_links.settings.set(&Settings::musicPlay, controls.musicFile());
     refreshMusicMenu();
 }
 
@@ -143,7 +132,7 @@ void VoiceChangerMenu::stop()
 void VoiceChangerMenu::setMusicOn(bool on)
 {
     m_links.audio.voiceControls().setMusicOn(on);
-    store(QStringLiteral("MusicPlayOn"), flag(on));
+    m_links.settings.setFlag(&Settings::musicPlayOn, on);
     // Music started during a call must reach the partner even with no voice or effect chosen.
     if (on && m_links.audio.voiceControls().changesVoice())
         m_links.audio.rerouteInputDuringCall();
@@ -152,29 +141,25 @@ void VoiceChangerMenu::setMusicOn(bool on)
 void VoiceChangerMenu::toggleHear(int commandId)
 {
     VoiceChangerControls& controls = m_links.audio.voiceControls();
-    const bool voice = commandId == HearVoiceCommand;
+    const bool voice = commandId == CommandId::HearVoice;
     const bool on = !(voice ? controls.hearVoice() : controls.hearMusic());
     if (voice)
         controls.setHearVoice(on);
     else
         controls.setHearMusic(on);
     m_links.menu.setChecked(commandId, on);
-    store(voice ? QStringLiteral("VoicePlayback") : QStringLiteral("MusicPlayback"), flag(on));
+    m_links.settings.setFlag(voice ? &Settings::voicePlayback : &Settings::musicPlayback, on);
 }
 
 void VoiceChangerMenu::refreshMusicMenu()
 {
     const VoiceChangerControls& controls = m_links.audio.voiceControls();
     const QString path = controls.musicFile();
-    m_links.menu.setText(BrowseCommand, hasFile(path) ? m_links.interfaceText(BrowseWithFileSlot) +
-                                                            QFileInfo(path).fileName() + u')'
-                                                      : m_links.interfaceText(BrowseSlot));
-    m_links.menu.checkInGroup(controls.musicOn() ? PlayCommand : StopCommand);
-}
-
-void VoiceChangerMenu::store(const QString& name, const QString& value)
-{
-    writeSetting(m_links.registry, QString::fromUtf16(SettingsKeyPath), name, value);
+    m_links.menu.setText(CommandId::BrowseMusic,
+                         hasFile(path) ? m_links.interfaceText(InterfaceSlot::BrowseMusicWithFile) +
+                                             QFileInfo(path).fileName() + u')'
+                                       : m_links.interfaceText(InterfaceSlot::BrowseMusic));
+    m_links.menu.checkInGroup(controls.musicOn() ? CommandId::PlayMusic : CommandId::StopMusic);
 }
 
 } // namespace verbalink

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/i18n/InterfaceSlot.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -8,7 +10,7 @@ namespace verbalink {
 
 class CallAudio;
 class MenuModel;
-class RegistryStore;
+class StoredSettings;
 struct Settings;
 
 // The "Voice Changer" submenus: the chosen voice, sound effect and music volume checked and
@@ -18,20 +20,14 @@ class VoiceChangerMenu {
 public:
     struct Links {
         MenuModel& menu;
-        RegistryStore& registry;
+        StoredSettings& settings;
         CallAudio& audio;
-        std::function<QString(int slot)> interfaceText;
+        std::function<QString(InterfaceSlot slot)> interfaceText;
         // The file dialog, opened in that folder; nothing when cancelled.
         std::function<std::optional<QString>(const QString& folder)> chooseMusicFile;
         // A preset or effect was chosen (the hot keys step on from it).
         std::function<void(int commandId)> chosen;
     };
-
-    static constexpr int BrowseCommand = 33196;
-    static constexpr int PlayCommand = 33369;
-    static constexpr int StopCommand = 33197;
-    static constexpr int HearVoiceCommand = 33193;
-    static constexpr int HearMusicCommand = 33376;
 
     explicit VoiceChangerMenu(Links links) : m_links(std::move(links)) {}
 
@@ -46,8 +42,8 @@ private:
     void selectPreset(int commandId, bool reroute);
     void selectEffect(int commandId, bool reroute);
     void selectVolume(int commandId);
-    // Checks the entry alone in its group and stores its id under the setting.
-    void checkAndStore(int commandId, const QString& setting);
+    // Checks the entry alone in its group and stores its id as the option.
+    void checkAndStore(int commandId, int Settings::*option);
     // A voice or effect took effect: the hot keys hear of it, a call in progress is routed again.
     void voiceChosen(int commandId, bool reroute);
     void browse();
@@ -55,7 +51,6 @@ private:
     void stop();
     void setMusicOn(bool on);
     void toggleHear(int commandId);
-    void store(const QString& name, const QString& value);
 
     Links m_links;
 };

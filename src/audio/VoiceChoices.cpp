@@ -13,13 +13,27 @@ struct Choice {
 };
 
 constexpr Choice Presets[] = {
-    {33186, NoPreset},     {33190, Robotic},      {33191, PitchMale}, {33192, PitchFemale},
-    {33194, PitchHelium},  {33252, PitchBaby},    {33327, Alien},     {33344, Mutation},
-    {33345, MutationSlow}, {33346, MutationFast}, {33370, Atari},
+    {CommandId::VoiceDisabled, NoPreset},
+    {CommandId::VoiceRobotic, Robotic},
+    {CommandId::VoicePitchMale, PitchMale},
+    {CommandId::VoicePitchFemale, PitchFemale},
+    {CommandId::VoicePitchHelium, PitchHelium},
+    {CommandId::VoicePitchBaby, PitchBaby},
+    {CommandId::VoiceAlien, Alien},
+    {CommandId::VoiceMutation, Mutation},
+    {CommandId::VoiceMutationSlow, MutationSlow},
+    {CommandId::VoiceMutationFast, MutationFast},
+    {CommandId::VoiceAtari, Atari},
 };
-constexpr Choice Effects[] = {
-    {33353, NoEffect}, {33187, Echo}, {33188, EchoMultiple}, {33189, Chorus}};
-constexpr Choice Volumes[] = {{33198, 1}, {33199, 2}, {33200, 3}, {33201, 4}, {33202, 5}};
+constexpr Choice Effects[] = {{CommandId::EffectDisabled, NoEffect},
+                              {CommandId::EffectEcho, Echo},
+                              {CommandId::EffectEchoMultiple, EchoMultiple},
+                              {CommandId::EffectChorus, Chorus}};
+constexpr Choice Volumes[] = {{CommandId::Volume100, 1},
+                              {CommandId::Volume75, 2},
+                              {CommandId::Volume50, 3},
+                              {CommandId::Volume25, 4},
+                              {CommandId::Volume10, 5}};
 
 template <size_t N>
 const Choice* find(const Choice (&table)[N], int commandId)

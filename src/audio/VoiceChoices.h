@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandId.h"
+
 namespace verbalink {
 
 // The voice changer's menu choices: command ids of the "Voices", "Sound Effects" and music
@@ -22,11 +24,8 @@ enum Preset {
 
 enum Effect { NoEffect = 0, Echo = 1, EchoMultiple = 2, Chorus = 3 };
 
-inline constexpr int NoPresetCommand = 33186;
-inline constexpr int NoEffectCommand = 33353;
-inline constexpr int DefaultVolumeCommand = 33201;
-
-// An id that is no entry gives no preset, no effect, and the shift of "Volume 25%".
+// An id that is no entry gives no preset, no effect, and the shift of "Volume 25%" (the default
+// volume).
 Preset presetFor(int commandId);
 Effect effectFor(int commandId);
 int volumeShiftFor(int commandId);

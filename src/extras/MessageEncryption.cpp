@@ -9,19 +9,19 @@ MessageEncryption::MessageEncryption(bool popupOn, Ports ports, QObject* parent)
 bool MessageEncryption::handleCommand(int command)
 {
     switch (command) {
-    case EnableCommand:
+    case CommandId::EnableEncryption:
         m_enabled = !m_enabled;
-        check(EnableCommand, m_enabled);
+        check(CommandId::EnableEncryption, m_enabled);
         return true;
-    case ViewCommand:
+    case CommandId::ViewDecrypted:
         if (m_ports.openView && !(m_ports.isViewOpen && m_ports.isViewOpen()))
             m_ports.openView();
         return true;
-    case AutoPopupCommand:
+    case CommandId::DecryptedAutoPopup:
         m_popup = !m_popup;
         if (m_ports.writePopup)
             m_ports.writePopup(m_popup);
-        check(AutoPopupCommand, m_popup);
+        check(CommandId::DecryptedAutoPopup, m_popup);
         return true;
     default:
         return false;

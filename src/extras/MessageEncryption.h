@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandId.h"
+
 #include <QObject>
 #include <atomic>
 #include <functional>
@@ -11,9 +13,10 @@ namespace verbalink {
 class MessageEncryption final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int EnableCommand = 33232;
-    static constexpr int ViewCommand = 33233;
-    static constexpr int AutoPopupCommand = 33234;
+    // The three commands, as the message wiring lists them.
+    static constexpr int EnableCommand = CommandId::EnableEncryption;
+    static constexpr int ViewCommand = CommandId::ViewDecrypted;
+    static constexpr int AutoPopupCommand = CommandId::DecryptedAutoPopup;
 
     struct Ports {
         // Sets a menu item's check mark.
@@ -39,7 +42,7 @@ public:
     void messageListed();
 
 Q_SIGNALS:
-    // Emitted on the decryption thread; the app connects it, queued, to command 33233.
+    // Emitted on the decryption thread; the app connects it, queued, to "View Messages".
     void viewRequested();
 
 private:

@@ -1,6 +1,5 @@
 #include "extras/RobotSettingsForm.h"
 
-#include "app/SettingAccess.h"
 #include "app/Settings.h"
 #include "extras/ChatRobot.h"
 #include "platform/MessageBoxPort.h"
@@ -10,11 +9,6 @@
 namespace verbalink {
 
 namespace {
-
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 // The id goes into the request's query as it is, so only characters a URL carries unescaped.
 bool isUnreservedAscii(QChar c)
@@ -59,7 +53,7 @@ RobotSettingsForm::SaveResult RobotSettingsForm::save(const Fields& fields)
     bool stored = true;
     if (result.id == IdOutcome::Taken) {
         options.robotId = fields.robotId.toLatin1();
-        stored = write(QStringLiteral("RobotID"), fields.robotId);
+        stored = storeSetting(m_registry, &Settings::robotId, options.robotId);
     } else if (result.id == IdOutcome::Refused) {
         m_boxes.showMessage(QStringLiteral("The robot ID was not saved: it may hold only letters, "
                                            "digits and - . _ ~, at most %1 of them.")
@@ -69,16 +63,12 @@ RobotSettingsForm::SaveResult RobotSettingsForm::save(const Fields& fields)
     options.delayAnswer = fields.delayAnswer;
     options.translateAnswer = fields.translateAnswer;
     m_robot.setOptions(options);
-    stored = write(QStringLiteral("RobotDelayAnswer"), flagText(fields.delayAnswer)) && stored;
-    stored = write(QStringLiteral("RobotTransAnswer"), flagText(fields.translateAnswer)) && stored;
+    stored = storeSetting(m_registry, &Settings::robotDelayAnswer, fields.delayAnswer) && stored;
+    stored =
+        storeSetting(m_registry, &Settings::robotTransAnswer, fields.translateAnswer) && stored;
     result.stored = stored;
     m_open = false;
     return result;
-}
-
-bool RobotSettingsForm::write(const QString& name, const QString& text)
-{
-    return writeSetting(m_registry, QString::fromUtf16(SettingsKeyPath), name, text);
 }
 
 } // namespace verbalink

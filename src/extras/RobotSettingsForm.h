@@ -50,8 +50,6 @@ public:
     static IdOutcome checkRobotId(const QString& text);
 
 private:
-    bool write(const QString& name, const QString& text);
-
     ChatRobot& m_robot;
     RegistryStore& m_registry;
     MessageBoxPort& m_boxes;

@@ -1,7 +1,6 @@
 #include "extras/UpdateCheck.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxPort.h"
 #include "translate/engines/EngineWire.h"
@@ -76,9 +75,7 @@ void UpdateCheck::run(Mode mode, const Request& request)
 
 bool UpdateCheck::dueForAutomaticCheck()
 {
-    Settings stored;
-    loadSetting(m_links.registry, stored, lastUpdateCheckSetting());
-    const qint64 last = stored.lastUpdateCheck;
+    const qint64 last = m_links.settings.reload(&Settings::lastUpdateCheck);
     const qint64 now = m_links.clock.epochSeconds();
     // A time in the future (a clock set back) starts the interval again from now.
     if (last > now)
@@ -102,9 +99,7 @@ QByteArray UpdateCheck::fetchVersionFile(const Site& site)
 
 void UpdateCheck::storeCheckTime()
 {
-    writeSetting(m_links.registry, QString::fromUtf16(SettingsKeyPath),
-                 QString::fromUtf16(lastUpdateCheckSetting().name),
-                 QString::number(m_links.clock.epochSeconds()));
+    m_links.settings.set(&Settings::lastUpdateCheck, m_links.clock.epochSeconds());
 }
 
 } // namespace verbalink

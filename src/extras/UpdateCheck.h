@@ -12,7 +12,7 @@ namespace verbalink {
 
 class Clock;
 class MessageBoxPort;
-class RegistryStore;
+class StoredSettings;
 
 // Asks the product site for its published version: automatically a little after start-up, at
 // most once per 36 hours, and whenever the user chooses "Check for Updates". Each check runs on
@@ -32,7 +32,8 @@ public:
     };
     struct Links {
         Clock& clock;
-        RegistryStore& registry;
+        // LastUpdateCheck is read afresh for each check and stored from the check's thread.
+        StoredSettings& settings;
         MessageBoxPort& boxes;
         // Opens a page of the product site; called on the check's thread.
         std::function<void(const QString& page)> openProductPage;

@@ -56,7 +56,7 @@ QList<DictionaryEntry> DictionaryCatalog::discover(const QString& installDir,
 
 int DictionaryCatalog::commandIdAt(int index)
 {
-    const int direct = HelpId - FirstId;
+    const int direct = CommandId::DictionaryHelp - FirstId;
     return index < direct ? FirstId + index : OverflowFirstId + (index - direct);
 }
 

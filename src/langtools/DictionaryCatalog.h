@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandId.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -19,14 +21,16 @@ struct DictionaryEntry {
 // system and the user install Hunspell dictionaries, each folder in file-name order.
 class DictionaryCatalog {
 public:
+    // The first hundred take the ids up to "Help"; the fixed entries follow (Help, a separator,
+    // Add Dictionaries), and further dictionaries continue after them.
     static constexpr int FirstId = 5000;
-    static constexpr int HelpId = 5100;
-    static constexpr int SeparatorId = 5101;
-    static constexpr int AddDictionariesId = 5102;
-    // Dictionaries past the hundredth continue after the fixed ids.
-    static constexpr int OverflowFirstId = 5103;
+    static_assert(CommandId::DictionaryHelp == FirstId + 100);
+    static constexpr int SeparatorId = CommandId::DictionaryHelp + 1;
+    static_assert(CommandId::AddDictionaries == SeparatorId + 1);
+    static constexpr int OverflowFirstId = CommandId::AddDictionaries + 1;
     static constexpr int LastId = 5499;
-    static constexpr int MaxCount = (HelpId - FirstId) + (LastId - OverflowFirstId + 1);
+    static constexpr int MaxCount =
+        (CommandId::DictionaryHelp - FirstId) + (LastId - OverflowFirstId + 1);
 
     // /usr/share/hunspell, then $XDG_DATA_HOME/hunspell and ~/.local/share/hunspell.
     static QStringList systemFolders();

@@ -15,7 +15,8 @@ const QString VoiceGroup = QStringLiteral("speech-voice");
 // further voices continue at 5602, up to this id.
 constexpr int FirstVoiceId = 5500;
 constexpr int FirstRangeSize = 100;
-constexpr int OverflowFirstId = 5602;
+static_assert(FirstVoiceId + FirstRangeSize == CommandId::SpeechHelp);
+constexpr int OverflowFirstId = SpeechMenu::SeparatorId + 1;
 constexpr int LastVoiceId = 5999;
 
 int voiceCommandId(int index)
@@ -46,7 +47,7 @@ SpeechMenu::SpeechMenu(Links links, const QString& helpLabel, const QString& sto
 
 void SpeechMenu::build(const QString& helpLabel)
 {
-    const MenuItem* disabled = m_links.menu.find(DisabledCommand);
+    const MenuItem* disabled = m_links.menu.find(CommandId::SpeechDisabled);
     if (!disabled || !disabled->parent())
         return;
     m_submenu = m_links.menu.pathOf(disabled->parent());
@@ -57,9 +58,9 @@ void SpeechMenu::build(const QString& helpLabel)
             break;
         m_voices.append(voice);
     }
-    m_links.menu.checkInGroup(DisabledCommand);
+    m_links.menu.checkInGroup(CommandId::SpeechDisabled);
     m_links.menu.appendSeparator(m_submenu, SeparatorId);
-    m_links.menu.appendItem(m_submenu, HelpCommand, helpLabel);
+    m_links.menu.appendItem(m_submenu, CommandId::SpeechHelp, helpLabel);
 }
 
 bool SpeechMenu::selectVoiceCommand(int commandId)
@@ -87,7 +88,7 @@ void SpeechMenu::selectVoice(int index)
 
 void SpeechMenu::disable()
 {
-    m_links.menu.checkInGroup(DisabledCommand);
+    m_links.menu.checkInGroup(CommandId::SpeechDisabled);
     m_voiceSetting = QStringLiteral("0");
     setEnabled(false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/menu/MenuItem.h"
+#include "platform/CommandId.h"
 #include "skype/MessageSpeaker.h"
 
 #include <QStringList>
@@ -18,9 +19,8 @@ class SpeechPort;
 // on, and received messages handed to speak() go to the engine.
 class SpeechMenu final : public MessageSpeaker {
 public:
-    static constexpr int DisabledCommand = 33053;
-    static constexpr int HelpCommand = 5600;
-    static constexpr int SeparatorId = 5601;
+    // The separator after the voices, before "Help".
+    static constexpr int SeparatorId = CommandId::SpeechHelp + 1;
 
     struct Links {
         SpeechPort& port;

@@ -1,5 +1,7 @@
 #include "langtools/SpeechRates.h"
 
+#include "platform/CommandId.h"
+
 #include <algorithm>
 #include <array>
 
@@ -8,13 +10,13 @@ namespace verbalink {
 namespace {
 
 constexpr std::array<SpeechRateEntry, 7> Entries{{
-    {33055, -10}, // Slowest
-    {33062, -7},  // Slower
-    {33056, -4},  // Slow
-    {33057, 0},   // Normal
-    {33058, 4},   // Fast
-    {33063, 7},   // Faster
-    {33061, 10},  // Fastest
+    {CommandId::SpeechRateSlowest, -10},
+    {CommandId::SpeechRateSlower, -7},
+    {CommandId::SpeechRateSlow, -4},
+    {CommandId::SpeechRateNormal, 0},
+    {CommandId::SpeechRateFast, 4},
+    {CommandId::SpeechRateFaster, 7},
+    {CommandId::SpeechRateFastest, 10},
 }};
 
 } // namespace

@@ -21,7 +21,7 @@ void SpellCheckMenu::build(const QByteArray& storedDictionary, const QString& he
     for (const DictionaryEntry& dictionary : m_entries)
         m_links.menu.appendItem(Submenu, dictionary.commandId, dictionary.label,
                                 QStringLiteral("dictionary"));
-    m_links.menu.checkInGroup(DisabledId);
+    m_links.menu.checkInGroup(CommandId::DictionaryDisabled);
     m_stored = "0";
     for (const DictionaryEntry& dictionary : m_entries) {
         if (dictionary.dictionaryPath == storedDictionary) {
@@ -30,24 +30,24 @@ void SpellCheckMenu::build(const QByteArray& storedDictionary, const QString& he
         }
     }
     m_links.menu.appendSeparator(Submenu, DictionaryCatalog::SeparatorId);
-    m_links.menu.appendItem(Submenu, DictionaryCatalog::AddDictionariesId,
+    m_links.menu.appendItem(Submenu, CommandId::AddDictionaries,
                             QStringLiteral("Add Dictionaries"));
-    m_links.menu.appendItem(Submenu, DictionaryCatalog::HelpId, helpLabel);
+    m_links.menu.appendItem(Submenu, CommandId::DictionaryHelp, helpLabel);
 }
 
 bool SpellCheckMenu::handleCommand(int commandId)
 {
-    if (commandId == DictionaryCatalog::HelpId) {
+    if (commandId == CommandId::DictionaryHelp) {
         m_links.boxes.showMessage(helpText(m_installDir),
                                   QStringLiteral("Verbalink's Spellcheck Help"),
                                   MessageBoxPort::Icon::Information);
         return true;
     }
-    if (commandId == DictionaryCatalog::AddDictionariesId) {
+    if (commandId == CommandId::AddDictionaries) {
         m_links.openProductPage(QStringLiteral("dic/index.html"));
         return true;
     }
-    if (commandId != DisabledId && !entry(commandId))
+    if (commandId != CommandId::DictionaryDisabled && !entry(commandId))
         return false;
     select(commandId);
     return true;
@@ -76,7 +76,7 @@ void SpellCheckMenu::select(int commandId)
             u"Cannot load dictionary file.\n" + QString::fromUtf8(dictionary->affixPath) + u" or " +
                 QString::fromUtf8(dictionary->dictionaryPath) + u" cannot be read.",
             QStringLiteral("Error"));
-        select(DisabledId);
+        select(CommandId::DictionaryDisabled);
         return;
     }
     m_stored = dictionary->dictionaryPath;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "langtools/DictionaryCatalog.h"
+#include "platform/CommandId.h"
 
 #include <QByteArray>
 #include <functional>
@@ -15,8 +16,6 @@ class SpellChecker;
 // and "Help", and what choosing each does to the spell checker and the stored Dictionary value.
 class SpellCheckMenu {
 public:
-    static constexpr int DisabledId = 32997;
-
     struct Links {
         MenuModel& menu;
         MessageBoxPort& boxes;

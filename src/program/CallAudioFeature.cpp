@@ -2,19 +2,13 @@
 
 #include "app/Settings.h"
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 #include "skype/SkypeConnection.h"
 #include "ui/RecorderDialog.h"
 
 #include <QFileDialog>
 
 namespace verbalink {
-
-namespace {
-
-// "This operation will delete all your voice call records! ..."
-constexpr int DeleteRecordsSlot = 50;
-
-} // namespace
 
 CallAudioFeature::CallAudioFeature(Links links, CallAudio::Ports ports)
     : m_links(std::move(links)),
@@ -24,8 +18,8 @@ CallAudioFeature::CallAudioFeature(Links links, CallAudio::Ports ports)
                },
                m_links.log},
               ports),
-      m_form({m_audio, m_links.link.call(), m_links.registry, m_links.boxes, m_links.shell}),
-      m_voiceMenu({m_links.menu, m_links.registry, m_audio, m_links.interfaceText,
+      m_form({m_audio, m_links.link.call(), m_links.settings, m_links.boxes, m_links.shell}),
+      m_voiceMenu({m_links.menu, m_links.settings, m_audio, m_links.interfaceText,
                    [this](const QString& folder) { return chooseMusicFile(folder); },
                    m_links.voiceChosen}),
       m_opener(m_links.link)
@@ -73,7 +67,7 @@ void CallAudioFeature::connectCallEvents()
 
 bool CallAudioFeature::handleCommand(int commandId)
 {
-    if (commandId == RecorderForm::Command) {
+    if (commandId == CommandId::VoiceRecorder) {
         toggleRecorderDialog();
         return true;
     }
@@ -95,11 +89,9 @@ std::optional<QString> CallAudioFeature::chooseMusicFile(const QString& folder)
 void CallAudioFeature::toggleRecorderDialog()
 {
     m_opener.toggle(m_dialog, [this](const QStringList&) {
-        auto* dialog = new RecorderDialog(m_form, m_links.interfaceText(DeleteRecordsSlot));
-        connect(dialog, &RecorderDialog::stored, this, [this](bool autoRecord) {
-            m_links.menu.setChecked(RecorderForm::Command, autoRecord);
-        });
-        return dialog;
+        // Its check mark follows CallAutoRecord once Done stored it.
+        return new RecorderDialog(m_form,
+                                  m_links.interfaceText(InterfaceSlot::DeleteRecordsQuestion));
     });
 }
 

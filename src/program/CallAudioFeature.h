@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/i18n/InterfaceSlot.h"
 #include "audio/CallAudio.h"
 #include "audio/RecorderForm.h"
 #include "audio/VoiceChangerMenu.h"
@@ -14,9 +15,9 @@ namespace verbalink {
 class Clock;
 class MenuModel;
 class MessageBoxPort;
-class RegistryStore;
 class ShellPort;
 class SkypeConnection;
+class StoredSettings;
 struct Settings;
 
 // The call audio machinery plugged into the link: calls that start are routed to the recorder
@@ -28,12 +29,12 @@ public:
     struct Links {
         SkypeConnection& link;
         const Clock& clock;
-        RegistryStore& registry;
+        StoredSettings& settings;
         MessageBoxPort& boxes;
         ShellPort& shell;
         MenuModel& menu;
         // A text of the interface string table.
-        std::function<QString(int slot)> interfaceText;
+        std::function<QString(InterfaceSlot slot)> interfaceText;
         std::function<void(const QString&)> log;
         // A voice or effect was chosen in the menu.
         std::function<void(int commandId)> voiceChosen;

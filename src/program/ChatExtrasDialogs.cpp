@@ -1,6 +1,7 @@
 #include "program/ChatExtrasDialogs.h"
 
 #include "extras/BroadcastSender.h"
+#include "platform/CommandId.h"
 #include "skype/SkypeConnection.h"
 #include "ui/BroadcastDialog.h"
 #include "ui/FunArtDialog.h"
@@ -34,7 +35,7 @@ void ChatExtrasDialogs::joinWorkers()
 bool ChatExtrasDialogs::handleCommand(int commandId)
 {
     switch (commandId) {
-    case GreetingsCommand:
+    case CommandId::Greetings:
         m_opener.toggle(m_greetings, [this](const QStringList& contacts) {
             return new GreetingsDialog(m_greetingsForm, contacts,
                                        [this](const QString& user, const QString& text) {
@@ -42,7 +43,7 @@ bool ChatExtrasDialogs::handleCommand(int commandId)
                                        });
         });
         return true;
-    case ArtCommand:
+    case CommandId::FunArt:
         m_opener.toggle(m_art, [this](const QStringList& contacts) {
             return new FunArtDialog(m_pictures, contacts,
                                     [this](const QString& user, const QString& effect) {
@@ -50,7 +51,7 @@ bool ChatExtrasDialogs::handleCommand(int commandId)
                                     });
         });
         return true;
-    case BroadcastCommand:
+    case CommandId::Broadcast:
         m_opener.toggle(
             m_broadcast,
             [this](const QStringList&) {

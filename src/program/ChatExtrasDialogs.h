@@ -22,10 +22,6 @@ class SkypeConnection;
 class ChatExtrasDialogs : public QObject {
     Q_OBJECT
 public:
-    static constexpr int GreetingsCommand = 33179;
-    static constexpr int ArtCommand = 33166;
-    static constexpr int BroadcastCommand = 33373;
-
     ChatExtrasDialogs(SkypeConnection& link, Clock& clock);
     // Cancels a broadcast and waits for the workers.
     ~ChatExtrasDialogs() override;

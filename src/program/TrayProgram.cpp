@@ -1,11 +1,11 @@
 #include "program/TrayProgram.h"
 
 #include "app/ServiceHostSettings.h"
-#include "app/SettingAccess.h"
 #include "app/i18n/InterfaceLanguageTable.h"
 #include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuResource.h"
 #include "app/menu/SettingsMenuMarks.h"
+#include "platform/CommandId.h"
 #include "translate/net/ConnectionSettingsForm.h"
 #include "ui/ConnectionSettingsDialog.h"
 
@@ -19,11 +19,6 @@ Q_LOGGING_CATEGORY(lcShell, "verbalink.shell", QtWarningMsg)
 namespace verbalink {
 
 namespace {
-
-// Interface strings of the update check's boxes.
-constexpr int LatestVersionSlot = 51;
-constexpr int NewVersionSlot = 52;
-constexpr int NoConnectionSlot = 53;
 
 QString documentsFolder()
 {
@@ -64,8 +59,12 @@ bool TrayProgram::start()
     m_menu = std::make_unique<MenuModel>(std::move(menuData.root));
     MenuDecoration(*m_menu).applyFlags();
     m_menuView = std::make_unique<TrayMenuView>(*m_menu, m_icons);
-    m_translation = std::make_unique<TranslationSwitch>(*m_menu, m_registry);
-    m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_registry, *m_translation,
+    // Check marks follow the options they show, whoever changes them.
+    connect(&m_settings, &StoredSettings::changed, this, [this](const QString& name) {
+        applySettingToMenu(*m_menu, m_settings.values(), name);
+    });
+    m_translation = std::make_unique<TranslationSwitch>(*m_menu, m_settings);
+    m_interfaceLanguage = std::make_unique<InterfaceLanguage>(*m_menu, m_settings, *m_translation,
                                                               QStringLiteral(":/i18n"));
     connect(m_interfaceLanguage.get(), &InterfaceLanguage::applied, this, [this](int languageId) {
         // The relabelling gave "Browse Audio File" back its plain text.
@@ -76,7 +75,7 @@ bool TrayProgram::start()
         m_menuView->menu()->setLayoutDirection(
             language ? QLocale(QString::fromLatin1(language->clientCode)).textDirection()
                      : Qt::LeftToRight);
-        const MenuItem* hearMusic = m_menu->find(33376);
+        const MenuItem* hearMusic = m_menu->find(CommandId::HearMusic);
         qCInfo(lcShell, "interface language %d (checked %d): \"%s\" \"%s\" \"%s\"", languageId,
                m_interfaceLanguage->currentId(), qUtf8Printable(m_menu->itemAt({0})->text()),
                qUtf8Printable(m_menu->itemAt({1})->text()),
@@ -93,29 +92,30 @@ bool TrayProgram::start()
     registerCommands();
     registerHotKeys();
     m_updateCheck = std::make_unique<UpdateCheck>(UpdateCheck::Links{
-        m_clock, m_registry, m_boxes, [this](const QString& page) {
+        m_clock, m_settings, m_boxes, [this](const QString& page) {
             QMetaObject::invokeMethod(this, [this, page] { openProductPage(page); });
         }});
     checkForUpdates(UpdateCheck::Mode::Automatic);
 
     // Translation starts on; a stored "off" goes through the same path as the menu command,
     // as the first thing the event loop handles.
-    if (m_settings.state == 0) {
+    if (m_settings.values().state == 0) {
         QMetaObject::invokeMethod(
-            this, [this] { dispatch(TranslationSwitch::CommandId); }, Qt::QueuedConnection);
+            this, [this] { dispatch(CommandId::ToggleTranslation); }, Qt::QueuedConnection);
     }
     return true;
 }
 
 void TrayProgram::applyStartupSettings()
 {
-    m_settings = loadStartupSettings(m_registry, m_installDir);
+    m_settings.load(m_installDir);
+    const Settings& settings = m_settings.values();
     // A damaged stored language falls back to English, checked and stored like a choice.
-    m_interfaceLanguage->restore(m_settings.menuLanguage, m_link.session().uiLanguage());
+    m_interfaceLanguage->restore(settings.menuLanguage, m_link.session().uiLanguage());
     m_link.options().setInterfaceLanguageChoice(m_interfaceLanguage->currentId());
-    applySettingsToMenu(*m_menu, m_settings);
+    applySettingsToMenu(*m_menu, settings);
     // The tray icon comes up among the settings, before the proxy and the languages are applied.
-    m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, m_settings.debugLevel);
+    m_tray = std::make_unique<TrayIcon>(*m_menuView, m_debugLog, settings.debugLevel);
     if (m_tray->show())
         qCInfo(lcShell, "tray icon shown");
     else
@@ -123,14 +123,14 @@ void TrayProgram::applyStartupSettings()
     applyProxySettings();
     m_languageMenus = std::make_unique<LanguageMenus>(*m_menu);
     m_languages = std::make_unique<LanguageSelection>(*m_languageMenus);
-    restoreLanguageSelection(*m_languages, m_settings);
+    restoreLanguageSelection(*m_languages, settings);
     m_pipeline = std::make_unique<MessagePipeline>(
         MessagePipeline::Links{m_link, m_connections, *m_languages, m_boxes, m_clock, m_registry,
                                *m_menu,
                                [this](int slot) {
-                                   return interfaceText(slot);
+                                   return interfaceText(InterfaceSlot(slot));
                                }},
-        readServiceHosts(m_registry), m_settings);
+        readServiceHosts(m_registry), settings);
     connect(m_pipeline.get(), &MessagePipeline::dialogOpened, this, [](const QString& title) {
         qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
     });
@@ -144,8 +144,8 @@ void TrayProgram::applyStartupSettings()
 void TrayProgram::setUpCallAudio()
 {
     m_callAudio = std::make_unique<CallAudioFeature>(
-        CallAudioFeature::Links{m_link, m_clock, m_registry, m_boxes, m_shell, *m_menu,
-                                [this](int slot) { return interfaceText(slot); },
+        CallAudioFeature::Links{m_link, m_clock, m_settings, m_boxes, m_shell, *m_menu,
+                                [this](InterfaceSlot slot) { return interfaceText(slot); },
                                 [this](const QString& line) { m_debugLog.logLine(line); },
                                 [this](int commandId) {
                                     if (m_hotKeys)
@@ -154,7 +154,7 @@ void TrayProgram::setUpCallAudio()
     connect(m_callAudio.get(), &CallAudioFeature::opened, this, [](const QString& title) {
         qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
     });
-    if (m_callAudio->start(documentsFolder(), m_settings))
+    if (m_callAudio->start(documentsFolder(), m_settings.values()))
         qCInfo(lcShell, "call audio ports %d and %d", m_callAudio->audio().captureServer().port(),
                m_callAudio->audio().inputServer().port());
 }
@@ -163,15 +163,14 @@ void TrayProgram::checkForUpdates(UpdateCheck::Mode mode)
 {
     m_updateCheck->start(mode,
                          {{readServiceHosts(m_registry).productSite, m_connections.proxySettings()},
-                          interfaceText(LatestVersionSlot),
-                          interfaceText(NewVersionSlot),
-                          interfaceText(NoConnectionSlot)});
+                          interfaceText(InterfaceSlot::LatestVersion),
+                          interfaceText(InterfaceSlot::NewVersion),
+                          interfaceText(InterfaceSlot::NoUpdateConnection)});
 }
 
-QString TrayProgram::interfaceText(int slot) const
+QString TrayProgram::interfaceText(InterfaceSlot slot) const
 {
-    const InterfaceStrings& strings = m_interfaceLanguage->strings();
-    return strings.has(slot) ? strings.text(slot) : InterfaceStrings::englishText(slot);
+    return m_interfaceLanguage->strings().textOrEnglish(slot);
 }
 
 void TrayProgram::setUpSpellCheck()
@@ -189,7 +188,7 @@ void TrayProgram::setUpSpellCheck()
                               }},
         DictionaryCatalog::discover(m_installDir, DictionaryCatalog::systemFolders()),
         m_installDir);
-    m_spellMenu->build(m_settings.dictionary.toUtf8(), interfaceText(HelpSlot));
+    m_spellMenu->build(m_settings.values().dictionary.toUtf8(), interfaceText(InterfaceSlot::Help));
 }
 
 void TrayProgram::connectShell()
@@ -239,7 +238,7 @@ void TrayProgram::setUpServiceConnections()
 
 void TrayProgram::applyProxySettings()
 {
-    m_connections.applyProxySettings(m_settings.proxy());
+    m_connections.applyProxySettings(m_settings.values().proxy());
 }
 
 void TrayProgram::openConnectionSettings()
@@ -249,13 +248,10 @@ void TrayProgram::openConnectionSettings()
         return;
     m_connectionSettingsOpen = true;
     ConnectionSettingsForm form(
-        [this](const QString& name, const QString& text) {
-            return writeSetting(m_registry, QString::fromUtf16(SettingsKeyPath), name, text);
-        },
+        [this](const QString& name, const QString& text) { return m_settings.setText(name, text); },
         m_connections);
     ConnectionSettingsDialog dialog(form, m_connections.proxySettings());
-    if (dialog.exec() == 1)
-        m_settings.setProxy(m_connections.proxySettings());
+    dialog.exec();
     m_connectionSettingsOpen = false;
 }
 
@@ -269,11 +265,13 @@ void TrayProgram::shutdown()
 {
     if (!m_menu)
         return;
-    m_settings.state = m_translation->isEnabled() ? 1 : 0;
-    m_settings.dictionary = QString::fromUtf8(m_spellMenu->storedValue());
-    storeLanguageSelection(*m_languages, m_settings);
-    storeSpeechSettings();
-    saveExitSettings(m_registry, m_settings);
+    // An update check may still be storing its time from its own thread.
+    Settings latest = m_settings.snapshot();
+    latest.state = m_translation->isEnabled() ? 1 : 0;
+    latest.dictionary = QString::fromUtf8(m_spellMenu->storedValue());
+    storeLanguageSelection(*m_languages, latest);
+    storeSpeechSettings(latest);
+    m_settings.saveAtExit(latest);
     qCInfo(lcShell, "settings saved");
     m_hotKeys->releaseAll();
     m_menuView.reset();

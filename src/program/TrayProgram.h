@@ -2,7 +2,7 @@
 
 #include "app/DebugLog.h"
 #include "app/LanguageMenus.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/TranslationSwitch.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/HotKeys.h"
@@ -72,14 +72,12 @@ private:
     void setUpCallAudio();
     void checkForUpdates(UpdateCheck::Mode mode);
     // A text of the interface string table in the current interface language.
-    QString interfaceText(int slot) const;
-    // The interface string of the "Help" entries.
-    static constexpr int HelpSlot = 46;
+    QString interfaceText(InterfaceSlot slot) const;
     // Text-to-speech: the engine and its menu at start-up, their commands, the exit save's
     // values (TrayProgramSpeech).
     void setUpSpeech();
     void registerSpeechCommands();
-    void storeSpeechSettings();
+    void storeSpeechSettings(Settings& latest);
 
     QString m_installDir;
     DesktopRegistryStore m_registry;
@@ -91,7 +89,7 @@ private:
     bool m_connectionSettingsOpen = false;
     DebugLog m_debugLog;
     DebugLogWindow m_debugWindow;
-    Settings m_settings;
+    StoredSettings m_settings{m_registry};
     // Before the pipeline: its worker may check a message until the pipeline is shut down.
     SpellChecker m_spellChecker;
     std::unique_ptr<MenuModel> m_menu;

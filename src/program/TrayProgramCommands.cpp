@@ -2,9 +2,9 @@
 // find any command id.
 
 #include "app/ServiceHostSettings.h"
-#include "app/SettingAccess.h"
 #include "app/commands/OptionToggles.h"
 #include "app/menu/AvatarSizeMenu.h"
+#include "platform/CommandId.h"
 #include "program/TrayProgram.h"
 #include "ui/AboutDialog.h"
 
@@ -15,15 +15,9 @@ namespace verbalink {
 
 namespace {
 
-constexpr int AboutCommand = 104;
-constexpr int ExitCommand = 105;
-constexpr int HomepageCommand = 32933;
-constexpr int RunAtLoginCommand = 32935;
-constexpr int ConnectionSettingsCommand = 33165;
-constexpr int CheckForUpdatesCommand = 32932;
-constexpr int AddLanguageCommand = 33230;
-constexpr int HotKeysHelpCommand = 33366;
-constexpr int TranslatorCommands[] = {32900, 32901, 32902, 32936, 33109, 33203};
+constexpr int TranslatorCommands[] = {CommandId::TranslatorGoogle,  CommandId::TranslatorYahoo,
+                                      CommandId::TranslatorBing,    CommandId::TranslatorBabylon,
+                                      CommandId::TranslatorSysTran, CommandId::TranslatorPromt};
 
 } // namespace
 
@@ -44,34 +38,34 @@ void TrayProgram::registerCommands()
     m_commands.addRouter([this](int id) { return m_extrasDialogs->handleCommand(id); });
     m_commands.addRouter([this](int id) { return m_callAudio->handleCommand(id); });
 
-    m_commands.add(AboutCommand, [] {
+    m_commands.add(CommandId::About, [] {
         AboutDialog about;
         about.exec();
     });
-    m_commands.add(ExitCommand, [] { QApplication::quit(); });
-    m_commands.add(TranslationSwitch::CommandId, [this] { m_translation->toggle(); });
+    m_commands.add(CommandId::Exit, [] { QApplication::quit(); });
+    m_commands.add(CommandId::ToggleTranslation, [this] { m_translation->toggle(); });
     for (int id : TranslatorCommands)
         m_commands.add(id, [this, id] { m_languages->selectTranslatorCommand(id); });
     for (int id : MessagePipeline::commandIds())
         m_commands.add(id, [this, id] { m_pipeline->handleCommand(id); });
-    m_commands.add(HomepageCommand, [this] { openProductPage({}); });
-    m_commands.add(AddLanguageCommand,
+    m_commands.add(CommandId::Homepage, [this] { openProductPage({}); });
+    m_commands.add(CommandId::AddInterfaceLanguage,
                    [this] { openProductPage(QStringLiteral("feedback.html")); });
-    m_commands.add(RunAtLoginCommand,
-                   [this] { toggleRunAtLogin(*m_menu, m_registry, m_settings); });
-    m_commands.add(ConnectionSettingsCommand, [this] { openConnectionSettings(); });
-    m_commands.add(CheckForUpdatesCommand, [this] { checkForUpdates(UpdateCheck::Mode::Manual); });
+    m_commands.add(CommandId::RunAtLogin, [this] { toggleRunAtLogin(*m_menu, m_settings); });
+    m_commands.add(CommandId::ConnectionSettings, [this] { openConnectionSettings(); });
+    m_commands.add(CommandId::CheckForUpdates,
+                   [this] { checkForUpdates(UpdateCheck::Mode::Manual); });
     for (const auto& [pixels, id] : avatarSizeEntries()) {
         m_commands.add(id, [this, id] {
-            if (const std::optional<int> size = chooseAvatarSize(*m_menu, m_registry, id))
+            if (const std::optional<int> size = chooseAvatarSize(*m_menu, m_settings, id))
                 m_pipeline->features().setAvatarSize(*size);
         });
     }
     registerOptionToggles();
     registerSpeechCommands();
-    for (int id = HotKeys::DisabledChoice; id < HotKeys::DisabledChoice + 6; ++id)
+    for (int id = CommandId::HotKeysDisabled; id <= CommandId::HotKeysAltShift; ++id)
         m_commands.add(id, [this, id] { m_hotKeys->applyChoice(id); });
-    m_commands.add(HotKeysHelpCommand, [this] { m_hotKeys->showHelp(); });
+    m_commands.add(CommandId::HotKeysHelp, [this] { m_hotKeys->showHelp(); });
 }
 
 void TrayProgram::registerOptionToggles()
@@ -82,14 +76,15 @@ void TrayProgram::registerOptionToggles()
         void (MessagePipeline::*apply)(bool);
     };
     const Toggle toggles[] = {
-        {33328, &Settings::showTranslit, &MessagePipeline::setShowTransliteration},
-        {33340, &Settings::showFlags, &MessagePipeline::setShowFlags},
-        {33354, &Settings::translateInChat, &MessagePipeline::setTranslateInChat},
+        {CommandId::ShowTransliteration, &Settings::showTranslit,
+         &MessagePipeline::setShowTransliteration},
+        {CommandId::ShowFlags, &Settings::showFlags, &MessagePipeline::setShowFlags},
+        {CommandId::TranslateInChat, &Settings::translateInChat,
+         &MessagePipeline::setTranslateInChat},
     };
     for (const Toggle& t : toggles) {
         m_commands.add(t.commandId, [this, t] {
-            const bool on =
-                toggleStoredOption(*m_menu, m_registry, m_settings, t.commandId, t.option);
+            const bool on = toggleStoredOption(*m_menu, m_settings, t.commandId, t.option);
             if (t.apply)
                 (m_pipeline.get()->*t.apply)(on);
         });
@@ -112,13 +107,14 @@ void TrayProgram::registerHotKeys()
         [this](const QString& line) { m_debugLog.logLine(line); },
     };
     m_hotKeys =
-        std::make_unique<HotKeys>(m_hotKeyPort, m_feedback, *m_menu, m_registry, m_boxes, links);
+        std::make_unique<HotKeys>(m_hotKeyPort, m_feedback, *m_menu, m_settings, m_boxes, links);
     m_hotKeys->setVoices(m_menu->groupIds(QStringLiteral("voices")));
     m_hotKeys->setEffects(m_menu->groupIds(QStringLiteral("sound-effects")));
-    m_hotKeys->noteChoice(m_settings.voiceChanger);
-    m_hotKeys->noteChoice(m_settings.soundChanger);
-    m_hotKeys->applyChoice(HotKeys::isChoice(m_settings.hotkeys) ? m_settings.hotkeys
-                                                                 : HotKeys::DefaultChoice);
+    const Settings& settings = m_settings.values();
+    m_hotKeys->noteChoice(settings.voiceChanger);
+    m_hotKeys->noteChoice(settings.soundChanger);
+    m_hotKeys->applyChoice(HotKeys::isChoice(settings.hotkeys) ? settings.hotkeys
+                                                               : HotKeys::DefaultChoice);
     qCInfo(lcShell, "hot keys: %lld grabbed", qint64(m_hotKeys->grabbed().size()));
 }
 

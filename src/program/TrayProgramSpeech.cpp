@@ -2,6 +2,7 @@
 // menu over it, its commands and the switch the message flow reads.
 
 #include "langtools/SpeechRates.h"
+#include "platform/CommandId.h"
 #include "program/TrayProgram.h"
 
 namespace verbalink {
@@ -13,13 +14,13 @@ void TrayProgram::setUpSpeech()
     };
     m_speech = std::make_unique<EspeakSpeech>(EspeakSpeech::Output::DefaultDevice,
                                               EspeakSpeech::Sinks{log, {}});
-    const QString help = interfaceText(HelpSlot);
+    const QString help = interfaceText(InterfaceSlot::Help);
     m_speechMenu = std::make_shared<SpeechMenu>(
         SpeechMenu::Links{*m_speech, *m_menu, m_boxes, log,
                           [this](bool on) {
                               m_pipeline->features().setSpeechEnabled(on);
                           }},
-        help, m_settings.speechVoice, m_settings.speechRate);
+        help, m_settings.values().speechVoice, m_settings.values().speechRate);
     // Without an engine there is nothing to ask, and nothing to report for each message.
     if (m_speech->available())
         m_link.services().speaker.set(m_speechMenu);
@@ -31,19 +32,19 @@ void TrayProgram::setUpSpeech()
 void TrayProgram::registerSpeechCommands()
 {
     m_commands.addRouter([this](int id) { return m_speechMenu->selectVoiceCommand(id); });
-    m_commands.add(SpeechMenu::DisabledCommand, [this] { m_speechMenu->disable(); });
-    m_commands.add(SpeechMenu::HelpCommand, [this] { m_speechMenu->showHelp(); });
+    m_commands.add(CommandId::SpeechDisabled, [this] { m_speechMenu->disable(); });
+    m_commands.add(CommandId::SpeechHelp, [this] { m_speechMenu->showHelp(); });
     for (const SpeechRateEntry& entry : speechRateEntries()) {
         const int id = entry.commandId;
         m_commands.add(id, [this, id] { m_speechMenu->chooseRate(id); });
     }
 }
 
-void TrayProgram::storeSpeechSettings()
+void TrayProgram::storeSpeechSettings(Settings& latest)
 {
     m_link.services().speaker.set(nullptr);
-    m_settings.speechVoice = m_speechMenu->voiceSetting();
-    m_settings.speechRate = m_speechMenu->rate();
+    latest.speechVoice = m_speechMenu->voiceSetting();
+    latest.speechRate = m_speechMenu->rate();
 }
 
 } // namespace verbalink

@@ -92,7 +92,6 @@ void RecorderDialog::finish()
 {
     m_timer.stop();
     m_form.done({m_autoRecord->isChecked(), m_stereo->isChecked()});
-    Q_EMIT stored(m_autoRecord->isChecked());
     accept();
 }
 

@@ -19,10 +19,6 @@ public:
     // deleteQuestion is asked before every recording is deleted.
     RecorderDialog(RecorderForm& form, QString deleteQuestion, QWidget* parent = nullptr);
 
-Q_SIGNALS:
-    // Done stored the options.
-    void stored(bool autoRecord);
-
 private:
     void buildControls();
     void refresh();

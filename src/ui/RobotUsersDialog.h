@@ -21,7 +21,7 @@ public:
     void done(int result) override;
 
 Q_SIGNALS:
-    // Whether "A.I. Talk Robot" (33181) is to be checked now.
+    // Whether "A.I. Talk Robot" (CommandId::RobotUsers) is to be checked now.
     void usersClosed(bool menuChecked);
 
 private:

@@ -21,7 +21,7 @@ public:
     void done(int result) override;
 
 Q_SIGNALS:
-    // Whether "User translation filter" (33371) is to be checked now.
+    // Whether "User translation filter" (CommandId::TranslationFilter) is to be checked now.
     void filterClosed(bool menuChecked);
 
 private:

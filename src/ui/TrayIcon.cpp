@@ -1,7 +1,7 @@
 #include "ui/TrayIcon.h"
 
 #include "app/DebugLog.h"
-#include "app/TranslationSwitch.h"
+#include "platform/CommandId.h"
 #include "ui/TrayMenuView.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
         onContextClick();
         break;
     case QSystemTrayIcon::DoubleClick:
-        Q_EMIT commandRequested(TranslationSwitch::CommandId);
+        Q_EMIT commandRequested(CommandId::ToggleTranslation);
         break;
     default:
         break;

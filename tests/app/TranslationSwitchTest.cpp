@@ -1,7 +1,9 @@
 #include "app/TranslationSwitch.h"
 
+#include "app/StoredSettings.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
+#include "platform/CommandId.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <QList>
@@ -19,19 +21,20 @@ protected:
         auto result = MenuResource::readTrayMenu();
         ASSERT_TRUE(result.root) << result.error.toStdString();
         m_menu = std::make_unique<MenuModel>(std::move(result.root));
-        m_switch = std::make_unique<TranslationSwitch>(*m_menu, m_store);
+        m_switch = std::make_unique<TranslationSwitch>(*m_menu, m_settings);
         QObject::connect(m_switch.get(), &TranslationSwitch::changed,
                          [this](bool enabled) { m_signals.append(enabled); });
     }
 
-    QString label() const { return m_menu->find(TranslationSwitch::CommandId)->text(); }
-    QString image() const { return m_menu->find(TranslationSwitch::CommandId)->imageKey(); }
+    QString label() const { return m_menu->find(CommandId::ToggleTranslation)->text(); }
+    QString image() const { return m_menu->find(CommandId::ToggleTranslation)->imageKey(); }
     std::optional<QString> storedState()
     {
         return m_store.readValue(RegistryRoot::CurrentUser, u"Software\\Verbalink"_s, u"State"_s);
     }
 
     MemoryRegistryStore m_store;
+    StoredSettings m_settings{m_store};
     std::unique_ptr<MenuModel> m_menu;
     std::unique_ptr<TranslationSwitch> m_switch;
     QList<bool> m_signals;

@@ -2,6 +2,7 @@
 #include "FakeMessageBox.h"
 #include "LoopbackWait.h"
 #include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "audio/CallAudio.h"
 #include "audio/CaptureMix.h"
 #include "audio/RecorderForm.h"
@@ -325,9 +326,10 @@ TEST_F(CallRecorderTest, ADiskThatDoesNotAnswerHoldsUpNeitherTheVoiceNorTheRecor
 TEST_F(CallRecorderTest, DeletingAllRecordsKeepsTheCallBeingRecorded)
 {
     MemoryRegistryStore registry;
+    StoredSettings settings{registry};
     test::FakeMessageBox boxes;
     OpenedUrls shell;
-    RecorderForm form({audio, call, registry, boxes, shell});
+    RecorderForm form({audio, call, settings, boxes, shell});
     ASSERT_TRUE(start());
     ASSERT_TRUE(QFile(folder() + u"REC - earlier.wav"_s).open(QIODevice::WriteOnly));
     audio.routeCapture(u"1234"_s, true);
@@ -404,9 +406,10 @@ TEST_F(CallRecorderTest, TheEngineSleepsUntilCallAudioArrives)
 TEST_F(CallRecorderTest, TheDialogFollowsTheCallAndStoresItsOptions)
 {
     MemoryRegistryStore registry;
+    StoredSettings settings{registry};
     test::FakeMessageBox boxes;
     OpenedUrls shell;
-    RecorderForm form({audio, call, registry, boxes, shell});
+    RecorderForm form({audio, call, settings, boxes, shell});
     ASSERT_TRUE(start());
 
     RecorderForm::View view = form.view();

@@ -4,10 +4,11 @@
 
 #include "FakeClock.h"
 #include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "audio/CallAudio.h"
+#include "platform/CommandId.h"
 #include "platform/MemoryRegistryStore.h"
 #include "skype/CallState.h"
 
@@ -59,33 +60,37 @@ protected:
                      {}},
                     {0, 0}};
     MemoryRegistryStore registry;
+    StoredSettings settings{registry};
     MenuModel menu{MenuResource::readTrayMenu().root};
     QList<int> chosen;
     QStringList dialogFolders;
     std::optional<QString> dialogAnswer;
-    VoiceChangerMenu voiceMenu{
-        {menu, registry, audio,
-         [](int slot) { return slot == 47 ? u"Browse Audio File ("_s : u"Browse Audio File"_s; },
-         [this](const QString& folder) {
-             dialogFolders << folder;
-             return dialogAnswer;
-         },
-         [this](int id) {
-             chosen << id;
-         }}};
+    VoiceChangerMenu voiceMenu{{menu, settings, audio,
+                                [](InterfaceSlot slot) {
+                                    return slot == InterfaceSlot::BrowseMusicWithFile
+                                               ? u"Browse Audio File ("_s
+                                               : u"Browse Audio File"_s;
+                                },
+                                [this](const QString& folder) {
+                                    dialogFolders << folder;
+                                    return dialogAnswer;
+                                },
+                                [this](int id) {
+                                    chosen << id;
+                                }}};
 };
 
 TEST_F(VoiceChangerMenuTest, ChoicesAreCheckedStoredAndApplied)
 {
     Settings settings;
     settings.voiceChanger = 4711; // no such entry: "Disabled"
-    settings.soundChanger = 33188;
+    settings.soundChanger = CommandId::EffectEchoMultiple;
     settings.musicVolume = 1; // no such entry: "Volume 25%"
     voiceMenu.restore(settings);
-    EXPECT_TRUE(checked(33186));
+    EXPECT_TRUE(checked(CommandId::VoiceDisabled));
     EXPECT_EQ(stored(u"VoiceChanger"_s), u"33186");
     EXPECT_EQ(controls().effect(), EchoMultiple);
-    EXPECT_TRUE(checked(33201));
+    EXPECT_TRUE(checked(CommandId::Volume25));
     EXPECT_EQ(controls().volumeShift(), 4);
 
     struct Case {
@@ -95,11 +100,12 @@ TEST_F(VoiceChangerMenuTest, ChoicesAreCheckedStoredAndApplied)
         int expected;
     };
     const Case cases[] = {
-        {33192, "VoiceChanger", [&] { return int(controls().preset()); }, PitchFemale},
-        {33370, "VoiceChanger", [&] { return int(controls().preset()); }, Atari},
-        {33189, "SoundChanger", [&] { return int(controls().effect()); }, Chorus},
-        {33198, "MusicVolume", [&] { return controls().volumeShift(); }, 1},
-        {33202, "MusicVolume", [&] { return controls().volumeShift(); }, 5},
+        {CommandId::VoicePitchFemale, "VoiceChanger", [&] { return int(controls().preset()); },
+         PitchFemale},
+        {CommandId::VoiceAtari, "VoiceChanger", [&] { return int(controls().preset()); }, Atari},
+        {CommandId::EffectChorus, "SoundChanger", [&] { return int(controls().effect()); }, Chorus},
+        {CommandId::Volume100, "MusicVolume", [&] { return controls().volumeShift(); }, 1},
+        {CommandId::Volume10, "MusicVolume", [&] { return controls().volumeShift(); }, 5},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(voiceMenu.handleCommand(c.command));
@@ -107,12 +113,14 @@ TEST_F(VoiceChangerMenuTest, ChoicesAreCheckedStoredAndApplied)
         EXPECT_EQ(stored(QString::fromLatin1(c.setting)), QString::number(c.command));
         EXPECT_EQ(c.value(), c.expected) << c.command;
     }
-    EXPECT_FALSE(checked(33192)); // one voice at a time
-    EXPECT_EQ(chosen, (QList<int>{33186, 33188, 33192, 33370, 33189}));
-    EXPECT_FALSE(voiceMenu.handleCommand(33184));
+    EXPECT_FALSE(checked(CommandId::VoicePitchFemale)); // one voice at a time
+    EXPECT_EQ(chosen, (QList<int>{CommandId::VoiceDisabled, CommandId::EffectEchoMultiple,
+                                  CommandId::VoicePitchFemale, CommandId::VoiceAtari,
+                                  CommandId::EffectChorus}));
+    EXPECT_FALSE(voiceMenu.handleCommand(CommandId::VoiceRecorder));
 
     // The hear switches flip, with their check marks and stored values.
-    for (const int id : {VoiceChangerMenu::HearVoiceCommand, VoiceChangerMenu::HearMusicCommand}) {
+    for (const int id : {CommandId::HearVoice, CommandId::HearMusic}) {
         voiceMenu.handleCommand(id);
         EXPECT_TRUE(checked(id));
         voiceMenu.handleCommand(id);
@@ -128,61 +136,62 @@ TEST_F(VoiceChangerMenuTest, BrowsePlayAndStop)
     Settings settings;
     settings.musicPlayOn = 0;
     voiceMenu.restore(settings);
-    EXPECT_EQ(label(VoiceChangerMenu::BrowseCommand), u"Browse Audio File");
-    EXPECT_TRUE(checked(VoiceChangerMenu::StopCommand));
+    EXPECT_EQ(label(CommandId::BrowseMusic), u"Browse Audio File");
+    EXPECT_TRUE(checked(CommandId::StopMusic));
 
     // Play without a file browses; cancelling still turns music on.
-    voiceMenu.handleCommand(VoiceChangerMenu::PlayCommand);
+    voiceMenu.handleCommand(CommandId::PlayMusic);
     EXPECT_EQ(dialogFolders, QStringList{QString()});
     EXPECT_TRUE(controls().musicOn());
-    EXPECT_TRUE(checked(VoiceChangerMenu::PlayCommand));
+    EXPECT_TRUE(checked(CommandId::PlayMusic));
     EXPECT_EQ(stored(u"MusicPlayOn"_s), u"1");
     EXPECT_FALSE(controls().changesVoice()); // music without a file plays nothing
 
     dialogAnswer = u"/music/old/song.mp3"_s;
     controls().takeMusicRestart();
-    voiceMenu.handleCommand(VoiceChangerMenu::BrowseCommand);
-    EXPECT_EQ(label(VoiceChangerMenu::BrowseCommand), u"Browse Audio File (song.mp3)");
+    voiceMenu.handleCommand(CommandId::BrowseMusic);
+    EXPECT_EQ(label(CommandId::BrowseMusic), u"Browse Audio File (song.mp3)");
     EXPECT_EQ(stored(u"MusicPlay"_s), u"/music/old/song.mp3");
     EXPECT_TRUE(controls().takeMusicRestart());
     EXPECT_TRUE(controls().changesVoice());
 
-    voiceMenu.handleCommand(VoiceChangerMenu::StopCommand);
+    voiceMenu.handleCommand(CommandId::StopMusic);
     EXPECT_FALSE(controls().musicOn());
-    EXPECT_TRUE(checked(VoiceChangerMenu::StopCommand));
+    EXPECT_TRUE(checked(CommandId::StopMusic));
     EXPECT_EQ(stored(u"MusicPlayOn"_s), u"0");
     // Play with a file plays it, without the dialog; the dialog opens where the file is.
-    voiceMenu.handleCommand(VoiceChangerMenu::PlayCommand);
+    voiceMenu.handleCommand(CommandId::PlayMusic);
     EXPECT_TRUE(controls().musicOn());
     dialogAnswer.reset();
-    voiceMenu.handleCommand(VoiceChangerMenu::BrowseCommand);
+    voiceMenu.handleCommand(CommandId::BrowseMusic);
     EXPECT_EQ(dialogFolders.last(), u"/music/old");
     EXPECT_EQ(controls().musicFile(), u"/music/old/song.mp3");
 }
 
 TEST_F(VoiceChangerMenuTest, AVoiceOrEffectChosenDuringACallRoutesItsInputAgain)
 {
-    voiceMenu.handleCommand(33191);
-    voiceMenu.handleCommand(33187);
+    voiceMenu.handleCommand(CommandId::VoicePitchMale);
+    voiceMenu.handleCommand(CommandId::EffectEcho);
     EXPECT_TRUE(sent().isEmpty()); // no call
     call.begin(u"1234"_s, {});
     const QString input =
         u"ALTER CALL 1234 SET_INPUT PORT=\"%1\""_s.arg(audio.inputServer().port());
     const QString capture =
         u"ALTER CALL 1234 SET_CAPTURE_MIC PORT=\"%1\""_s.arg(audio.captureServer().port());
-    for (const int id : {33190, 33186, 33353}) {
+    for (const int id :
+         {CommandId::VoiceRobotic, CommandId::VoiceDisabled, CommandId::EffectDisabled}) {
         voiceMenu.handleCommand(id);
         EXPECT_EQ(sent(), (QStringList{input, capture})) << id;
     }
-    voiceMenu.handleCommand(33199);
+    voiceMenu.handleCommand(CommandId::Volume75);
     EXPECT_TRUE(sent().isEmpty());
 
     // Music switched on in a call is routed too, once there is a file to play.
-    voiceMenu.handleCommand(VoiceChangerMenu::StopCommand);
-    voiceMenu.handleCommand(VoiceChangerMenu::PlayCommand); // no file: browse, cancelled
+    voiceMenu.handleCommand(CommandId::StopMusic);
+    voiceMenu.handleCommand(CommandId::PlayMusic); // no file: browse, cancelled
     EXPECT_TRUE(sent().isEmpty());
     dialogAnswer = u"/music/song.ogg"_s;
-    voiceMenu.handleCommand(VoiceChangerMenu::BrowseCommand);
+    voiceMenu.handleCommand(CommandId::BrowseMusic);
     EXPECT_EQ(sent(), (QStringList{input, capture}));
 }
 

@@ -1,6 +1,7 @@
 #include "extras/DecryptionHandler.h"
 #include "extras/MessageEncryption.h"
 #include "extras/MessageList.h"
+#include "platform/CommandId.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -107,18 +108,20 @@ TEST(MessageEncryption, CommandsToggleAndMarkTheirItems)
                                       ++opened;
                                   }});
     EXPECT_FALSE(encryption.isEnabled()) << "off at every start";
-    EXPECT_TRUE(encryption.handleCommand(33232));
+    EXPECT_TRUE(encryption.handleCommand(CommandId::EnableEncryption));
     EXPECT_TRUE(encryption.isEnabled());
-    EXPECT_TRUE(encryption.handleCommand(33232));
+    EXPECT_TRUE(encryption.handleCommand(CommandId::EnableEncryption));
     EXPECT_FALSE(encryption.isEnabled());
-    EXPECT_TRUE(encryption.handleCommand(33234));
+    EXPECT_TRUE(encryption.handleCommand(CommandId::DecryptedAutoPopup));
     EXPECT_FALSE(encryption.isPopupOn());
-    EXPECT_EQ(marks, (QList<std::pair<int, bool>>{{33232, true}, {33232, false}, {33234, false}}));
+    EXPECT_EQ(marks, (QList<std::pair<int, bool>>{{CommandId::EnableEncryption, true},
+                                                  {CommandId::EnableEncryption, false},
+                                                  {CommandId::DecryptedAutoPopup, false}}));
     EXPECT_EQ(written, QList<bool>{false});
 
-    EXPECT_TRUE(encryption.handleCommand(33233));
+    EXPECT_TRUE(encryption.handleCommand(CommandId::ViewDecrypted));
     viewOpen = true;
-    EXPECT_TRUE(encryption.handleCommand(33233));
+    EXPECT_TRUE(encryption.handleCommand(CommandId::ViewDecrypted));
     EXPECT_EQ(opened, 1) << "an open view is not opened again";
     EXPECT_FALSE(encryption.handleCommand(33235));
 }

@@ -7,6 +7,7 @@
 #include "ScriptedServer.h"
 #include "app/SettingAccess.h"
 #include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <QDeadlineTimer>
@@ -38,7 +39,7 @@ protected:
     }
     void check(UpdateCheck::Mode mode, const QByteArray& host)
     {
-        UpdateCheck updates({m_clock, m_registry, m_boxes, [this](const QString& page) {
+        UpdateCheck updates({m_clock, m_settings, m_boxes, [this](const QString& page) {
                                  m_pages << page;
                              }});
         updates.run(
@@ -54,6 +55,7 @@ protected:
 
     test::FakeClock m_clock;
     MemoryRegistryStore m_registry;
+    StoredSettings m_settings{m_registry};
     test::FakeMessageBox m_boxes;
     QStringList m_pages;
 };
@@ -149,7 +151,7 @@ TEST_F(UpdateCheckTest, ASilentSiteIsTriedTwiceAndOnlyTheManualCheckSaysSo)
 TEST_F(UpdateCheckTest, EndedChecksAreJoinedWhenTheNextOneStarts)
 {
     const QByteArray host = "127.0.0.1:" + QByteArray::number(test::freeLoopbackPort());
-    UpdateCheck updates({m_clock, m_registry, m_boxes, [](const QString&) {
+    UpdateCheck updates({m_clock, m_settings, m_boxes, [](const QString&) {
                          }});
     constexpr int Checks = 20;
     for (int i = 1; i <= Checks; ++i) {

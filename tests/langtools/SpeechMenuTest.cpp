@@ -7,6 +7,7 @@
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "langtools/SpeechRates.h"
+#include "platform/CommandId.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/SpeechPort.h"
 
@@ -109,17 +110,17 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
     };
     // clang-format off
     const Case cases[] = {
-        {"0",          "0",    true,  33053, 0,  "setRate 0"},
+        {"0",          "0",    true,  CommandId::SpeechDisabled, 0,  "setRate 0"},
         {"Voice 125",  "7",    true,  5627,  7,  "setVoice Voice 125|setRate 7|setRate 7"},
         {"Twin",       "-4",   true,  5622,  -4, "setVoice Twin|setRate -4|setRate -4"},
         {"Cherokee ",  "0",    true,  5503,  0,  "setVoice Cherokee |setRate 0|setRate 0"},
-        {"Cherokee",   "0",    true,  33053, 0,  "setRate 0"},
-        {"Voice 999",  "fast", true,  33053, 0,  "setRate 0"},
-        {"0",          "25",   true,  33053, 10, "setRate 10"},
+        {"Cherokee",   "0",    true,  CommandId::SpeechDisabled, 0,  "setRate 0"},
+        {"Voice 999",  "fast", true,  CommandId::SpeechDisabled, 0,  "setRate 0"},
+        {"0",          "25",   true,  CommandId::SpeechDisabled, 10, "setRate 10"},
         {"Voice 1",    "4",    false, 5501,  4,  ""},
         // An engine that did not start lists nothing: the stored voice is not known to be gone.
-        {"Voice 1",    "4",    false, 33053, 4,  "", false},
-        {"Voice 1",    "4",    true,  33053, 4,  "setRate 4", false},
+        {"Voice 1",    "4",    false, CommandId::SpeechDisabled, 4,  "", false},
+        {"Voice 1",    "4",    true,  CommandId::SpeechDisabled, 4,  "setRate 4", false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -133,7 +134,7 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
         flags.clear();
         start(stored, QString::fromUtf8(c.storedRate));
 
-        const bool restored = c.checkedId != SpeechMenu::DisabledCommand;
+        const bool restored = c.checkedId != CommandId::SpeechDisabled;
         EXPECT_EQ(checkedIds(), QList<int>{c.checkedId});
         EXPECT_EQ(speech->voiceSetting(),
                   restored || !c.voicesListed ? stored : QStringLiteral("0"));
@@ -149,19 +150,19 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
 TEST_F(SpeechMenuTest, SubmenuHoldsEveryVoiceThenTheSeparatorAndHelp)
 {
     start(QStringLiteral("0"), QStringLiteral("0"));
-    QList<int> expected{SpeechMenu::DisabledCommand};
+    QList<int> expected{CommandId::SpeechDisabled};
     for (int i = 0; i < 100; ++i)
         expected.append(5500 + i);
     for (int i = 0; i < 30; ++i)
         expected.append(5602 + i);
-    expected.append(SpeechMenu::HelpCommand);
+    expected.append(CommandId::SpeechHelp);
     EXPECT_EQ(menu.commandIds({5}), expected);
 
     const MenuItem* submenu = menu.itemAt({5});
     ASSERT_EQ(submenu->childCount(), 133);
     EXPECT_TRUE(submenu->child(131)->isSeparator());
     EXPECT_EQ(submenu->child(131)->commandId(), SpeechMenu::SeparatorId);
-    EXPECT_EQ(menu.find(SpeechMenu::HelpCommand)->text(), QStringLiteral("Hilfe"));
+    EXPECT_EQ(menu.find(CommandId::SpeechHelp)->text(), QStringLiteral("Hilfe"));
     EXPECT_EQ(menu.find(5631)->text(), QStringLiteral("Voice 129"));
 }
 
@@ -171,7 +172,8 @@ TEST_F(SpeechMenuTest, CommandsChooseVoiceDisabledRateAndHelp)
     port.calls.clear();
 
     // Ids around the voices belong to others.
-    for (int id : {5499, 5600, 5601, 5632, SpeechMenu::DisabledCommand})
+    for (int id : std::initializer_list<int>{5499, CommandId::SpeechHelp, 5601, 5632,
+                                             CommandId::SpeechDisabled})
         EXPECT_FALSE(speech->selectVoiceCommand(id)) << id;
     EXPECT_TRUE(port.calls.isEmpty());
 
@@ -191,12 +193,12 @@ TEST_F(SpeechMenuTest, CommandsChooseVoiceDisabledRateAndHelp)
         EXPECT_EQ(speech->rate(), entry.rate);
         EXPECT_EQ(port.calls, QStringList{QStringLiteral("setRate %1").arg(entry.rate)});
     }
-    EXPECT_FALSE(speech->chooseRate(SpeechMenu::DisabledCommand));
+    EXPECT_FALSE(speech->chooseRate(CommandId::SpeechDisabled));
     EXPECT_EQ(speech->rate(), 10);
 
     EXPECT_TRUE(speech->speak(QStringLiteral("hi")));
     speech->disable();
-    EXPECT_EQ(checkedIds(), QList<int>{SpeechMenu::DisabledCommand});
+    EXPECT_EQ(checkedIds(), QList<int>{CommandId::SpeechDisabled});
     EXPECT_EQ(speech->voiceSetting(), QStringLiteral("0"));
     EXPECT_FALSE(speech->enabled());
     EXPECT_EQ(flags, std::vector<bool>({true, true, false}));

@@ -6,6 +6,7 @@
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
 #include "langtools/SpellChecker.h"
+#include "platform/CommandId.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,10 +65,12 @@ protected:
 TEST_F(SpellCheckMenuTest, BuildsTheSubmenuAndRestoresTheStoredDictionaryByItsPath)
 {
     SpellCheckMenu& menu = build("/usr/share/hunspell/en_US.dic");
-    EXPECT_EQ(m_menu->commandIds({4}), (QList<int>{32997, 5000, 5001, 5102, 5100}));
+    EXPECT_EQ(m_menu->commandIds({4}),
+              (QList<int>{CommandId::DictionaryDisabled, 5000, 5001, CommandId::AddDictionaries,
+                          CommandId::DictionaryHelp}));
     EXPECT_EQ(m_menu->find(5000)->text(), u"th.dic");
-    EXPECT_EQ(m_menu->find(5102)->text(), u"Add Dictionaries");
-    EXPECT_EQ(m_menu->find(5100)->text(), u"Hilfe");
+    EXPECT_EQ(m_menu->find(CommandId::AddDictionaries)->text(), u"Add Dictionaries");
+    EXPECT_EQ(m_menu->find(CommandId::DictionaryHelp)->text(), u"Hilfe");
     EXPECT_EQ(checked(), u"en_US.dic");
     EXPECT_TRUE(m_checker.enabled());
     EXPECT_EQ(m_checker.dictionaryName(), u"en_US.dic");
@@ -105,14 +108,14 @@ TEST_F(SpellCheckMenuTest, CommandsSwitchDictionariesAndOffAndOpenHelp)
     EXPECT_EQ(m_checker.codePage(), 65001);
     EXPECT_EQ(menu.storedValue(), m_dir.filePath(u"dic/th.dic"_qs).toUtf8());
 
-    EXPECT_TRUE(menu.handleCommand(SpellCheckMenu::DisabledId));
+    EXPECT_TRUE(menu.handleCommand(CommandId::DictionaryDisabled));
     EXPECT_FALSE(m_checker.enabled());
     EXPECT_EQ(menu.storedValue(), "0");
     EXPECT_EQ(m_switches, (QList<bool>{true, true, false}));
 
-    EXPECT_TRUE(menu.handleCommand(5102));
+    EXPECT_TRUE(menu.handleCommand(CommandId::AddDictionaries));
     EXPECT_EQ(m_pages, QStringList{u"dic/index.html"_qs});
-    EXPECT_TRUE(menu.handleCommand(5100));
+    EXPECT_TRUE(menu.handleCommand(CommandId::DictionaryHelp));
     ASSERT_EQ(m_boxes.boxes().size(), 2);
     EXPECT_EQ(m_boxes.boxes()[1].caption, u"Verbalink's Spellcheck Help");
     EXPECT_EQ(m_boxes.boxes()[1].icon, MessageBoxPort::Icon::Information);
@@ -123,7 +126,7 @@ TEST_F(SpellCheckMenuTest, CommandsSwitchDictionariesAndOffAndOpenHelp)
         u"6) Restart Verbalink."));
     EXPECT_FALSE(m_boxes.boxes()[1].text.endsWith(u'\n'));
 
-    for (int other : {5002, 5101, 5500, 33053})
+    for (int other : {5002, 5101, 5500, int(CommandId::SpeechDisabled)})
         EXPECT_FALSE(menu.handleCommand(other)) << other;
 }
 

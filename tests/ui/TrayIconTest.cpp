@@ -2,9 +2,11 @@
 
 #include "WaitFor.h"
 #include "app/DebugLog.h"
+#include "app/StoredSettings.h"
 #include "app/TranslationSwitch.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
+#include "platform/CommandId.h"
 #include "platform/MemoryRegistryStore.h"
 #include "ui/MenuIconMap.h"
 #include "ui/TrayMenuView.h"
@@ -72,7 +74,8 @@ TEST_F(TrayIconTest, FollowsTheTranslationSwitch)
 {
     auto icon = makeIcon(0);
     MemoryRegistryStore store;
-    TranslationSwitch translation(*m_model, store);
+    StoredSettings settings{store};
+    TranslationSwitch translation(*m_model, settings);
     QObject::connect(&translation, &TranslationSwitch::changed, icon.get(),
                      &TrayIcon::setTranslationEnabled);
     const auto shown = [&] {
@@ -91,7 +94,7 @@ TEST_F(TrayIconTest, LeftDoubleClickRequestsTheToggle)
     click(*icon, QSystemTrayIcon::DoubleClick);
     click(*icon, QSystemTrayIcon::Trigger);
     click(*icon, QSystemTrayIcon::MiddleClick);
-    EXPECT_EQ(m_commands, QList<int>{32857});
+    EXPECT_EQ(m_commands, QList<int>{CommandId::ToggleTranslation});
     EXPECT_FALSE(menuOpen());
 }
 

@@ -3,6 +3,7 @@
 #include "app/menu/MenuDecoration.h"
 #include "app/menu/MenuModel.h"
 #include "app/menu/MenuResource.h"
+#include "platform/CommandId.h"
 #include "ui/MenuIconMap.h"
 
 #include <QAction>
@@ -86,24 +87,24 @@ TEST_F(TrayMenuViewTest, MenuTreeMirrorsTheModel)
 
 TEST_F(TrayMenuViewTest, ModelChangesReachTheMenu)
 {
-    m_model->setText(32857, u"Enable Translation"_s);
+    m_model->setText(CommandId::ToggleTranslation, u"Enable Translation"_s);
     m_model->setTextAt({22, 4}, u"Musik"_s);
     m_model->checkInGroup(32869);
     m_model->checkInGroup(32870);
-    m_model->setChecked(33328, true);
-    m_model->setEnabled(33233, false);
-    m_model->setImage(32857, u"icon-exit"_s);
-    m_model->setImage(105, QString());
+    m_model->setChecked(CommandId::ShowTransliteration, true);
+    m_model->setEnabled(CommandId::ViewDecrypted, false);
+    m_model->setImage(CommandId::ToggleTranslation, u"icon-exit"_s);
+    m_model->setImage(CommandId::Exit, QString());
 
-    EXPECT_EQ(action(32857)->text(), u"Enable Translation");
+    EXPECT_EQ(action(CommandId::ToggleTranslation)->text(), u"Enable Translation");
     EXPECT_EQ(submenu({22, 4})->title(), u"Musik");
     EXPECT_FALSE(action(32869)->isChecked());
     EXPECT_TRUE(action(32870)->isCheckable());
     EXPECT_TRUE(action(32870)->isChecked());
-    EXPECT_TRUE(action(33328)->isChecked());
-    EXPECT_FALSE(action(33233)->isEnabled());
-    EXPECT_EQ(action(32857)->icon().cacheKey(), m_exitIcon.cacheKey());
-    EXPECT_TRUE(action(105)->icon().isNull());
+    EXPECT_TRUE(action(CommandId::ShowTransliteration)->isChecked());
+    EXPECT_FALSE(action(CommandId::ViewDecrypted)->isEnabled());
+    EXPECT_EQ(action(CommandId::ToggleTranslation)->icon().cacheKey(), m_exitIcon.cacheKey());
+    EXPECT_TRUE(action(CommandId::Exit)->icon().isNull());
     expectMirrors(*m_view->menu(), m_model->root());
 }
 
@@ -111,7 +112,7 @@ TEST_F(TrayMenuViewTest, AppendedEntriesComeAndGo)
 {
     m_model->appendItem({4}, 5000, u"en_US.dic"_s, u"dictionary"_s);
     m_model->appendSeparator({4}, 5101);
-    m_model->appendItem({4}, 5100, u"Help"_s);
+    m_model->appendItem({4}, CommandId::DictionaryHelp, u"Help"_s);
     QMenu* spell = submenu({4});
     ASSERT_TRUE(spell);
     ASSERT_EQ(spell->actions().size(), 4);
@@ -121,28 +122,29 @@ TEST_F(TrayMenuViewTest, AppendedEntriesComeAndGo)
     m_model->checkInGroup(5000);
     EXPECT_TRUE(action(5000)->isChecked());
     action(5000)->trigger();
-    action(5100)->trigger();
-    EXPECT_EQ(m_triggered, (std::vector<int>{5000, 5100}));
+    action(CommandId::DictionaryHelp)->trigger();
+    EXPECT_EQ(m_triggered, (std::vector<int>{5000, CommandId::DictionaryHelp}));
 
     m_model->removeAppended({4});
     EXPECT_EQ(submenu({4}), spell) << "the submenu itself stays";
     ASSERT_EQ(spell->actions().size(), 1);
-    EXPECT_EQ(spell->actions()[0], action(32997));
+    EXPECT_EQ(spell->actions()[0], action(CommandId::DictionaryDisabled));
     expectMirrors(*m_view->menu(), m_model->root());
 
     // A later change to the remaining entry still reaches its action.
-    m_model->setText(32997, u"Aus"_s);
+    m_model->setText(CommandId::DictionaryDisabled, u"Aus"_s);
     EXPECT_EQ(spell->actions()[0]->text(), u"Aus");
 }
 
 TEST_F(TrayMenuViewTest, ChoosingAnEntryReportsItsIdAndLeavesTheMarkToTheModel)
 {
-    m_model->setChecked(33234, true);
-    action(33234)->trigger(); // a checked toggle
-    action(32869)->trigger(); // an unchecked language entry
-    action(105)->trigger();
-    EXPECT_EQ(m_triggered, (std::vector<int>{33234, 32869, 105}));
-    EXPECT_TRUE(action(33234)->isChecked());
+    m_model->setChecked(CommandId::DecryptedAutoPopup, true);
+    action(CommandId::DecryptedAutoPopup)->trigger(); // a checked toggle
+    action(32869)->trigger();                         // an unchecked language entry
+    action(CommandId::Exit)->trigger();
+    EXPECT_EQ(m_triggered,
+              (std::vector<int>{CommandId::DecryptedAutoPopup, 32869, CommandId::Exit}));
+    EXPECT_TRUE(action(CommandId::DecryptedAutoPopup)->isChecked());
     EXPECT_FALSE(action(32869)->isChecked());
 
     // Submenus and separators report nothing.

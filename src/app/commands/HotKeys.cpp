@@ -1,7 +1,6 @@
 #include "app/commands/HotKeys.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/i18n/InterfaceStrings.h"
 #include "app/menu/MenuModel.h"
 #include "platform/FeedbackPort.h"
@@ -46,31 +45,19 @@ constexpr KeyBinding Bindings[] = {
     {NextVoiceKey, Qt::Key_F12},  {MusicKey, Qt::Key_M},
 };
 
-// The commands the keys post.
-constexpr int TranslationCommand = 32857;
-constexpr int OriginalsCommand = 32858;
-constexpr int EncryptionCommand = 33232;
-constexpr int StopMusicCommand = 33197;
-constexpr int PlayMusicCommand = 33369;
-
 const std::pair<int, int> ChoiceModifiers[] = {
-    {33361, HotKeyPort::Control},
-    {33362, HotKeyPort::Alt},
-    {33363, HotKeyPort::Control | HotKeyPort::Alt},
-    {33364, HotKeyPort::Control | HotKeyPort::Shift},
-    {33365, HotKeyPort::Alt | HotKeyPort::Shift},
+    {CommandId::HotKeysCtrl, HotKeyPort::Control},
+    {CommandId::HotKeysAlt, HotKeyPort::Alt},
+    {CommandId::HotKeysCtrlAlt, HotKeyPort::Control | HotKeyPort::Alt},
+    {CommandId::HotKeysCtrlShift, HotKeyPort::Control | HotKeyPort::Shift},
+    {CommandId::HotKeysAltShift, HotKeyPort::Alt | HotKeyPort::Shift},
 };
-
-QString slotText(const InterfaceStrings& strings, int slot)
-{
-    return strings.has(slot) ? strings.text(slot) : InterfaceStrings::englishText(slot);
-}
 
 } // namespace
 
-HotKeys::HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, RegistryStore& store,
-                 MessageBoxPort& boxes, Links links)
-    : m_port(port), m_feedback(feedback), m_menu(menu), m_store(store), m_boxes(boxes),
+HotKeys::HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu,
+                 StoredSettings& settings, MessageBoxPort& boxes, Links links)
+    : m_port(port), m_feedback(feedback), m_menu(menu), m_settings(settings), m_boxes(boxes),
       m_links(std::move(links))
 {
     m_port.setPressHandler([this](int id) { pressed(id); });
@@ -86,9 +73,7 @@ void HotKeys::applyChoice(int commandId)
         if (choice == commandId)
             grabAll(modifiers);
     }
-    const SettingDefinition* stored = settingFor(&Settings::hotkeys);
-    writeSetting(m_store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(stored->name),
-                 QString::number(commandId));
+    m_settings.set(&Settings::hotkeys, commandId);
 }
 
 void HotKeys::setVoices(QList<int> commandIds)
@@ -132,30 +117,36 @@ void HotKeys::releaseAll()
 
 void HotKeys::pressed(int hotKeyId)
 {
+    using enum InterfaceSlot;
     const InterfaceStrings& strings = m_links.strings();
+    // The feedback names what the key is about to do.
     auto state = [&](bool on) {
-        return slotText(strings, on ? 56 : 55);
+        return strings.textOrEnglish(on ? Disable : Enable);
     };
     switch (hotKeyId) {
     case TranslationKey:
-        feedbackAndPost(slotText(strings, m_links.translationOn() ? 0 : 1), TranslationCommand);
+        feedbackAndPost(
+            strings.textOrEnglish(m_links.translationOn() ? DisableTranslation : EnableTranslation),
+            CommandId::ToggleTranslation);
         return;
     case OriginalsKey:
-        feedbackAndPost(slotText(strings, 2) + u": " + state(m_links.originalsHidden()),
-                        OriginalsCommand);
+        feedbackAndPost(strings.textOrEnglish(HideOriginals) + u": " +
+                            state(m_links.originalsHidden()),
+                        CommandId::HideOriginals);
         return;
     case EncryptionKey:
-        feedbackAndPost(slotText(strings, 54) + u": " + state(m_links.encryptionOn()),
-                        EncryptionCommand);
+        feedbackAndPost(strings.textOrEnglish(EncryptMessage) + u": " +
+                            state(m_links.encryptionOn()),
+                        CommandId::EnableEncryption);
         return;
     case GreetingsKey:
-        return m_links.post(33179);
+        return m_links.post(CommandId::Greetings);
     case ArtKey:
-        return m_links.post(33166);
+        return m_links.post(CommandId::FunArt);
     case RobotKey:
-        return m_links.post(33181);
+        return m_links.post(CommandId::RobotUsers);
     case RecorderKey:
-        return m_links.post(33184);
+        return m_links.post(CommandId::VoiceRecorder);
     case PreviousEffectKey:
         return stepEffect(-1);
     case NextEffectKey:
@@ -166,9 +157,9 @@ void HotKeys::pressed(int hotKeyId)
         return stepVoice(1);
     case MusicKey:
         if (m_links.musicOn())
-            feedbackAndPost(QStringLiteral("Music off"), StopMusicCommand);
+            feedbackAndPost(QStringLiteral("Music off"), CommandId::StopMusic);
         else
-            feedbackAndPost(QStringLiteral("Music on"), PlayMusicCommand);
+            feedbackAndPost(QStringLiteral("Music on"), CommandId::PlayMusic);
         return;
     default:
         if (hotKeyId >= FirstVoiceDigitKey && hotKeyId < FirstVoiceDigitKey + m_voices.size())

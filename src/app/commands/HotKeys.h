@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandId.h"
+
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -12,14 +14,13 @@ class HotKeyPort;
 class InterfaceStrings;
 class MenuModel;
 class MessageBoxPort;
-class RegistryStore;
+class StoredSettings;
 
 // The global hot keys: the modifier choice of the "Hotkeys" menu, the keys grabbed with it, and
 // what a press does (feedback at the pointer, then a menu command). GUI thread only.
 class HotKeys {
 public:
-    static constexpr int DisabledChoice = 33360;
-    static constexpr int DefaultChoice = 33364; // Ctrl+Shift
+    static constexpr int DefaultChoice = CommandId::HotKeysCtrlShift;
 
     // What the presses need to know and do, supplied by the program.
     struct Links {
@@ -31,10 +32,13 @@ public:
         std::function<void(int commandId)> post;
         std::function<void(const QString& line)> log;
     };
-    HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, RegistryStore& store,
+    HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, StoredSettings& settings,
             MessageBoxPort& boxes, Links links);
 
-    static bool isChoice(int commandId) { return commandId >= 33360 && commandId <= 33365; }
+    static bool isChoice(int commandId)
+    {
+        return commandId >= CommandId::HotKeysDisabled && commandId <= CommandId::HotKeysAltShift;
+    }
     // Releases every key, grabs them again with the choice's modifiers (none for "Disabled"),
     // checks the choice and stores it as `Hotkeys`. Ids outside the choices change nothing.
     void applyChoice(int commandId);
@@ -65,7 +69,7 @@ private:
     HotKeyPort& m_port;
     FeedbackPort& m_feedback;
     MenuModel& m_menu;
-    RegistryStore& m_store;
+    StoredSettings& m_settings;
     MessageBoxPort& m_boxes;
     Links m_links;
     QList<int> m_voices;

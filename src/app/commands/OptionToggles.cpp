@@ -1,40 +1,25 @@
 #include "app/commands/OptionToggles.h"
 
-#include "app/RunCommand.h"
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 
 namespace verbalink {
 
-namespace {
-
-constexpr int RunAtLoginCommand = 32935;
-
-} // namespace
-
-bool toggleStoredOption(MenuModel& menu, RegistryStore& store, Settings& settings, int commandId,
+bool toggleStoredOption(MenuModel& menu, StoredSettings& settings, int commandId,
                         int Settings::*option)
 {
-    const bool on = settings.*option == 0;
-    settings.*option = on ? 1 : 0;
+    const bool on = settings.values().*option == 0;
+    settings.setFlag(option, on);
     menu.setChecked(commandId, on);
-    if (const SettingDefinition* stored = settingFor(option)) {
-        writeSetting(store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(stored->name),
-                     on ? QStringLiteral("1") : QStringLiteral("0"));
-    }
     return on;
 }
 
-bool toggleRunAtLogin(MenuModel& menu, RegistryStore& store, Settings& settings)
+bool toggleRunAtLogin(MenuModel& menu, StoredSettings& settings)
 {
-    const bool on = !settings.runAtLogin;
-    if (on)
-        enableRunAtLogin(store, settings.runCommand);
-    else
-        disableRunAtLogin(store);
-    settings.runAtLogin = on;
-    menu.setChecked(RunAtLoginCommand, on);
+    const bool on = !settings.values().runAtLogin;
+    settings.setRunAtLogin(on);
+    menu.setChecked(CommandId::RunAtLogin, on);
     return on;
 }
 

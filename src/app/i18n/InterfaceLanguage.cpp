@@ -1,7 +1,6 @@
 #include "app/i18n/InterfaceLanguage.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/TranslationSwitch.h"
 #include "app/i18n/InterfaceLanguageTable.h"
 #include "app/i18n/MenuRelabelling.h"
@@ -15,17 +14,17 @@ const QString Group = QStringLiteral("interface-language");
 
 } // namespace
 
-InterfaceLanguage::InterfaceLanguage(MenuModel& menu, RegistryStore& store,
+InterfaceLanguage::InterfaceLanguage(MenuModel& menu, StoredSettings& settings,
                                      TranslationSwitch& translation, QString translationsDir,
                                      QObject* parent)
-    : QObject(parent), m_menu(menu), m_store(store), m_translation(translation),
+    : QObject(parent), m_menu(menu), m_settings(settings), m_translation(translation),
       m_translationsDir(std::move(translationsDir))
 {}
 
 void InterfaceLanguage::restore(int storedId, const QByteArray& clientCode)
 {
     const MenuItem* entry = m_menu.findStored(Group, storedId);
-    select(entry ? entry->commandId() : EnglishId, clientCode);
+    select(entry ? entry->commandId() : CommandId::InterfaceEnglish, clientCode);
 }
 
 bool InterfaceLanguage::selectCommand(int commandId, const QByteArray& clientCode)
@@ -39,8 +38,8 @@ bool InterfaceLanguage::selectCommand(int commandId, const QByteArray& clientCod
 
 void InterfaceLanguage::followClient(const QByteArray& clientCode)
 {
-    if (m_currentId == AutoDetectId)
-        select(AutoDetectId, clientCode);
+    if (m_currentId == CommandId::InterfaceAutoDetect)
+        select(CommandId::InterfaceAutoDetect, clientCode);
 }
 
 void InterfaceLanguage::select(int commandId, const QByteArray& clientCode)
@@ -49,12 +48,10 @@ void InterfaceLanguage::select(int commandId, const QByteArray& clientCode)
     const bool changed = commandId != m_currentId;
     m_currentId = commandId;
     const MenuItem* entry = m_menu.find(commandId);
-    const SettingDefinition* stored = settingFor(&Settings::menuLanguage);
-    writeSetting(m_store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(stored->name),
-                 QString::number(entry ? entry->storedId() : commandId));
-    if (commandId == AutoDetectId) {
+    m_settings.set(&Settings::menuLanguage, entry ? entry->storedId() : commandId);
+    if (commandId == CommandId::InterfaceAutoDetect) {
         const InterfaceLanguageEntry* reported = interfaceLanguageByClientCode(clientCode);
-        apply(reported ? reported->commandId : EnglishId);
+        apply(reported ? reported->commandId : CommandId::InterfaceEnglish);
     } else {
         apply(commandId);
     }
@@ -67,15 +64,17 @@ void InterfaceLanguage::apply(int languageId)
     m_appliedId = languageId;
     m_strings = tableOf(languageId);
     relabelMenu(m_menu, m_strings, m_translation.isEnabled());
-    if (m_strings.has(0) && m_strings.has(1))
-        m_translation.setLabels(m_strings.text(0), m_strings.text(1));
+    using enum InterfaceSlot;
+    if (m_strings.has(DisableTranslation) && m_strings.has(EnableTranslation))
+        m_translation.setLabels(m_strings.text(DisableTranslation),
+                                m_strings.text(EnableTranslation));
     Q_EMIT applied(languageId);
 }
 
 InterfaceStrings InterfaceLanguage::tableOf(int languageId) const
 {
     const InterfaceLanguageEntry* language = interfaceLanguageById(languageId);
-    if (!language || languageId == EnglishId)
+    if (!language || languageId == CommandId::InterfaceEnglish)
         return InterfaceStrings::english();
     const QString path =
         m_translationsDir + u"/verbalink_" + QString::fromLatin1(language->fileCode) + u".qm";

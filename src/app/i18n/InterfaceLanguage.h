@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/i18n/InterfaceStrings.h"
+#include "platform/CommandId.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,7 +10,7 @@
 namespace verbalink {
 
 class MenuModel;
-class RegistryStore;
+class StoredSettings;
 class TranslationSwitch;
 
 // The interface language: the checked entry of "Interface Language" (a language or "Auto
@@ -18,11 +19,8 @@ class TranslationSwitch;
 class InterfaceLanguage final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int AutoDetectId = 33318;
-    static constexpr int EnglishId = 33223;
-
     // translationsDir holds the compiled tables ("verbalink_<code>.qm").
-    InterfaceLanguage(MenuModel& menu, RegistryStore& store, TranslationSwitch& translation,
+    InterfaceLanguage(MenuModel& menu, StoredSettings& settings, TranslationSwitch& translation,
                       QString translationsDir, QObject* parent = nullptr);
 
     // Start-up: the stored value; anything but a language or "Auto Detect" gives English.
@@ -32,7 +30,7 @@ public:
     // The chat client reported another language: applied while "Auto Detect" is checked.
     void followClient(const QByteArray& clientCode);
 
-    // The checked entry: a language's command id or AutoDetectId.
+    // The checked entry: a language's command id or CommandId::InterfaceAutoDetect.
     int currentId() const { return m_currentId; }
     // The menu id of the language whose table is applied.
     int appliedId() const { return m_appliedId; }
@@ -50,11 +48,11 @@ private:
     InterfaceStrings tableOf(int languageId) const;
 
     MenuModel& m_menu;
-    RegistryStore& m_store;
+    StoredSettings& m_settings;
     TranslationSwitch& m_translation;
     QString m_translationsDir;
-    int m_currentId = EnglishId;
-    int m_appliedId = EnglishId;
+    int m_currentId = CommandId::InterfaceEnglish;
+    int m_appliedId = CommandId::InterfaceEnglish;
     InterfaceStrings m_strings = InterfaceStrings::english();
 };
 

@@ -1,6 +1,7 @@
 #include "app/i18n/InterfaceStrings.h"
 
 #include <QTranslator>
+#include <iterator>
 
 namespace verbalink {
 
@@ -9,78 +10,20 @@ namespace {
 // The context every table's messages live in.
 constexpr char Context[] = "InterfaceStrings";
 
-// "&&" shows one "&" in a menu label.
-constexpr const char* EnglishTexts[InterfaceStrings::EnglishSlotCount] = {
-    "Disable Translation",
-    "Enable Translation",
-    "Hide Original Messages",
-    "Set Translator",
-    "Spell Check",
-    "Text to Speech",
-    "Google Settings",
-    "Babylon Settings",
-    "Yahoo Settings",
-    "Bing Settings",
-    "SysTran Settings",
-    "Promt Settings",
-    "Preferences",
-    "Greetings",
-    "Fun&&Art Message",
-    "A.I. Talk Robot",
-    "Voice Call Recorder",
-    "Voice Changer",
-    "Check for Updates",
-    "Homepage",
-    "About ...",
-    "Exit",
-    "Disabled",
-    " Auto Detect",
-    "Run with Windows",
-    "Connection Settings",
-    "A.I. Settings",
-    "Slowest",
-    "Slower",
-    "Slow",
-    "Normal",
-    "Fast",
-    "Faster",
-    "Fastest",
-    "Hear Voice",
-    "Browse Audio File",
-    "Stop Music",
-    "Volume 100%",
-    "Volume 75%",
-    "Volume 50%",
-    "Volume 25%",
-    "Volume 10%",
-    "From Language",
-    "To Language",
-    "Set Speech Rate",
-    "Music",
-    "Help",
-    "Browse Audio File (",
-    "Interface Language",
-    "Please, first select an user from the list!",
-    "This operation will delete all your voice call records!\nAre you sure?",
-    "You are using the latest version!",
-    "A new version is available - %s\nGo to download page now?",
-    "Cannot check for updates! \n Check if internet connection is available.",
-    "Encrypt Message",
-    "Enable",
-    "Disable",
-    "Translate Incoming Messages",
-    "User translation filter",
-    "Broadcast mass message",
-    "Hear Music",
+constexpr const char* EnglishTexts[] = {
+#define VERBALINK_INTERFACE_SLOT_TEXT(name, text) text,
+    VERBALINK_INTERFACE_SLOTS(VERBALINK_INTERFACE_SLOT_TEXT)
+#undef VERBALINK_INTERFACE_SLOT_TEXT
 };
+static_assert(std::size(EnglishTexts) == InterfaceStrings::EnglishSlotCount);
 
 } // namespace
 
 InterfaceStrings InterfaceStrings::english()
 {
     QStringList texts;
-    for (int slot = 0; slot < EnglishSlotCount; ++slot)
-        texts.append(englishText(slot));
+    for (const char* text : EnglishTexts)
+        texts.append(QString::fromUtf8(text));
     return InterfaceStrings(texts);
 }
 
@@ -100,11 +43,17 @@ std::optional<InterfaceStrings> InterfaceStrings::fromTranslation(const QString&
     return InterfaceStrings(texts);
 }
 
-QString InterfaceStrings::englishText(int slot)
+QString InterfaceStrings::englishText(InterfaceSlot slot)
 {
-    if (slot < 0 || slot >= EnglishSlotCount)
+    const int index = int(slot);
+    if (index < 0 || index >= EnglishSlotCount)
         return {};
-    return QString::fromUtf8(EnglishTexts[slot]);
+    return QString::fromUtf8(EnglishTexts[index]);
+}
+
+QString InterfaceStrings::textOrEnglish(InterfaceSlot slot) const
+{
+    return has(slot) ? text(slot) : englishText(slot);
 }
 
 } // namespace verbalink

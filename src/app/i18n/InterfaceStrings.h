@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/i18n/InterfaceSlot.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,12 +20,14 @@ public:
     // table there. Null when the file cannot be read.
     static std::optional<InterfaceStrings> fromTranslation(const QString& qmPath);
     // The English text of a slot, which is also its source text in the translations.
-    static QString englishText(int slot);
+    static QString englishText(InterfaceSlot slot);
 
     qsizetype size() const { return m_texts.size(); }
-    bool has(int slot) const { return slot >= 0 && slot < m_texts.size(); }
+    bool has(InterfaceSlot slot) const { return int(slot) >= 0 && int(slot) < m_texts.size(); }
     // The slot's text; callers check has() first.
-    const QString& text(int slot) const { return m_texts.at(slot); }
+    const QString& text(InterfaceSlot slot) const { return m_texts.at(int(slot)); }
+    // The slot's text, or its English text where this table lacks the slot.
+    QString textOrEnglish(InterfaceSlot slot) const;
 
 private:
     explicit InterfaceStrings(QStringList texts) : m_texts(std::move(texts)) {}

@@ -2,46 +2,106 @@
 
 #include "app/i18n/InterfaceStrings.h"
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 
 namespace verbalink {
 
 namespace {
 
+using enum InterfaceSlot;
+
 struct PlaceSlot {
     MenuPath path;
-    int slot;
+    InterfaceSlot slot;
 };
 
 struct IdSlot {
     int commandId;
-    int slot;
+    InterfaceSlot slot;
 };
 
 // Positions of the tray's main submenu, and items of its submenus, with their slots. Position
 // 0 is handled apart: it follows the translation switch.
 const PlaceSlot Places[] = {
-    {{1}, 2},      {{2}, 54},     {{3}, 3},      {{4}, 4},      {{5}, 5},      {{6}, 57},
-    {{8}, 6},      {{9}, 7},      {{10}, 8},     {{11}, 9},     {{12}, 10},    {{13}, 11},
-    {{15}, 12},    {{16}, 58},    {{18}, 13},    {{19}, 14},    {{20}, 15},    {{21}, 16},
-    {{22}, 17},    {{23}, 59},    {{26}, 18},    {{27}, 19},    {{28}, 20},    {{29}, 21},
-    {{8, 0}, 42},  {{8, 1}, 43},  {{9, 0}, 42},  {{9, 1}, 43},  {{11, 0}, 42}, {{11, 1}, 43},
-    {{13, 0}, 42}, {{13, 1}, 43}, {{15, 0}, 48}, {{15, 2}, 44}, {{22, 4}, 45},
+    {{1}, HideOriginals},
+    {{2}, EncryptMessage},
+    {{3}, SetTranslator},
+    {{4}, SpellCheck},
+    {{5}, TextToSpeech},
+    {{6}, TranslateIncoming},
+    {{8}, GoogleSettings},
+    {{9}, BabylonSettings},
+    {{10}, YahooSettings},
+    {{11}, BingSettings},
+    {{12}, SysTranSettings},
+    {{13}, PromtSettings},
+    {{15}, Preferences},
+    {{16}, TranslationFilter},
+    {{18}, Greetings},
+    {{19}, FunArt},
+    {{20}, TalkRobot},
+    {{21}, VoiceRecorder},
+    {{22}, VoiceChanger},
+    {{23}, Broadcast},
+    {{26}, CheckForUpdates},
+    {{27}, Homepage},
+    {{28}, About},
+    {{29}, Exit},
+    {{8, 0}, FromLanguage},
+    {{8, 1}, ToLanguage},
+    {{9, 0}, FromLanguage},
+    {{9, 1}, ToLanguage},
+    {{11, 0}, FromLanguage},
+    {{11, 1}, ToLanguage},
+    {{13, 0}, FromLanguage},
+    {{13, 1}, ToLanguage},
+    {{15, 0}, InterfaceLanguage},
+    {{15, 2}, SetSpeechRate},
+    {{22, 4}, Music},
 };
 
 const IdSlot Ids[] = {
-    {33360, 22}, {32997, 22}, {33053, 22}, {33380, 22}, {33186, 22}, {33353, 22}, {33254, 22},
-    {32785, 23}, {33001, 23}, {33207, 23}, {32935, 24}, {33165, 25}, {33183, 26}, {33055, 27},
-    {33062, 28}, {33056, 29}, {33057, 30}, {33058, 31}, {33063, 32}, {33061, 33}, {33193, 34},
-    {33376, 60}, {33196, 35}, {33197, 36}, {33198, 37}, {33199, 38}, {33200, 39}, {33201, 40},
-    {33202, 41}, {33366, 46}, {33232, 55}, {5100, 46},  {5600, 46},
+    {CommandId::HotKeysDisabled, Disabled},
+    {CommandId::DictionaryDisabled, Disabled},
+    {CommandId::SpeechDisabled, Disabled},
+    {CommandId::AvatarsDisabled, Disabled},
+    {CommandId::VoiceDisabled, Disabled},
+    {CommandId::EffectDisabled, Disabled},
+    {CommandId::IncomingDisabled, Disabled},
+    {CommandId::GoogleSourceAutoDetect, AutoDetect},
+    {CommandId::BingSourceAutoDetect, AutoDetect},
+    {CommandId::PromtSourceAutoDetect, AutoDetect},
+    {CommandId::RunAtLogin, RunAtLogin},
+    {CommandId::ConnectionSettings, ConnectionSettings},
+    {CommandId::RobotSettings, RobotSettings},
+    {CommandId::SpeechRateSlowest, SpeechRateSlowest},
+    {CommandId::SpeechRateSlower, SpeechRateSlower},
+    {CommandId::SpeechRateSlow, SpeechRateSlow},
+    {CommandId::SpeechRateNormal, SpeechRateNormal},
+    {CommandId::SpeechRateFast, SpeechRateFast},
+    {CommandId::SpeechRateFaster, SpeechRateFaster},
+    {CommandId::SpeechRateFastest, SpeechRateFastest},
+    {CommandId::HearVoice, HearVoice},
+    {CommandId::HearMusic, HearMusic},
+    {CommandId::BrowseMusic, BrowseMusic},
+    {CommandId::StopMusic, StopMusic},
+    {CommandId::Volume100, Volume100},
+    {CommandId::Volume75, Volume75},
+    {CommandId::Volume50, Volume50},
+    {CommandId::Volume25, Volume25},
+    {CommandId::Volume10, Volume10},
+    {CommandId::HotKeysHelp, Help},
+    {CommandId::EnableEncryption, Enable},
+    {CommandId::DictionaryHelp, Help},
+    {CommandId::SpeechHelp, Help},
 };
 
 } // namespace
 
 void relabelMenu(MenuModel& menu, const InterfaceStrings& strings, bool translationOn)
 {
-    if (translationOn && strings.has(0))
-        menu.setTextAt({0}, strings.text(0));
+    if (translationOn && strings.has(DisableTranslation))
+        menu.setTextAt({0}, strings.text(DisableTranslation));
     for (const PlaceSlot& place : Places) {
         if (strings.has(place.slot))
             menu.setTextAt(place.path, strings.text(place.slot));

@@ -1,8 +1,8 @@
 #include "app/menu/AvatarSizeMenu.h"
 
-#include "app/SettingAccess.h"
-#include "app/Settings.h"
+#include "app/StoredSettings.h"
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +11,10 @@ namespace verbalink {
 
 namespace {
 
-constexpr std::array<std::pair<int, int>, 4> Entries{
-    {{0, 33380}, {256, 33381}, {128, 33383}, {96, 33382}}};
+constexpr std::array<std::pair<int, int>, 4> Entries{{{0, CommandId::AvatarsDisabled},
+                                                      {256, CommandId::AvatarsBig},
+                                                      {128, CommandId::AvatarsNormal},
+                                                      {96, CommandId::AvatarsSmall}}};
 
 } // namespace
 
@@ -21,7 +23,7 @@ std::span<const std::pair<int, int>> avatarSizeEntries()
     return Entries;
 }
 
-std::optional<int> chooseAvatarSize(MenuModel& menu, RegistryStore& store, int commandId)
+std::optional<int> chooseAvatarSize(MenuModel& menu, StoredSettings& settings, int commandId)
 {
     const auto* entry = std::find_if(Entries.begin(), Entries.end(),
                                      [&](const auto& e) { return e.second == commandId; });
@@ -29,9 +31,7 @@ std::optional<int> chooseAvatarSize(MenuModel& menu, RegistryStore& store, int c
         return std::nullopt;
     for (const auto& [pixels, id] : Entries)
         menu.setChecked(id, id == commandId);
-    const SettingDefinition* stored = settingFor(&Settings::showAvatars);
-    writeSetting(store, QString::fromUtf16(SettingsKeyPath), QString::fromUtf16(stored->name),
-                 QString::number(entry->first));
+    settings.set(&Settings::showAvatars, entry->first);
     return entry->first;
 }
 

@@ -1,6 +1,7 @@
 #include "app/menu/MenuDecoration.h"
 
 #include "app/menu/MenuModel.h"
+#include "platform/CommandId.h"
 #include "translate/languages/LanguageTables.h"
 
 #include <QHash>
@@ -18,9 +19,12 @@ struct ServiceLogo {
     int translatorCommand;
     const char16_t* key;
 };
-constexpr ServiceLogo ServiceLogos[] = {{32900, u"logo-google"},  {32936, u"logo-babylon"},
-                                        {32901, u"logo-yahoo"},   {32902, u"logo-bing"},
-                                        {33109, u"logo-systran"}, {33203, u"logo-promt"}};
+constexpr ServiceLogo ServiceLogos[] = {{CommandId::TranslatorGoogle, u"logo-google"},
+                                        {CommandId::TranslatorBabylon, u"logo-babylon"},
+                                        {CommandId::TranslatorYahoo, u"logo-yahoo"},
+                                        {CommandId::TranslatorBing, u"logo-bing"},
+                                        {CommandId::TranslatorSysTran, u"logo-systran"},
+                                        {CommandId::TranslatorPromt, u"logo-promt"}};
 constexpr int FirstServicePosition = 8;
 
 // Every other top-level entry with a picture; position 0 follows the translation switch.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 namespace verbalink {
 
 class MenuModel;
@@ -9,5 +11,7 @@ struct Settings;
 // start: the on/off options, the avatar size and the features that are on when their list of
 // contacts is not empty.
 void applySettingsToMenu(MenuModel& menu, const Settings& settings);
+// The same for the one option stored under `name`, after it changed; other names mark nothing.
+void applySettingToMenu(MenuModel& menu, const Settings& settings, QStringView name);
 
 } // namespace verbalink

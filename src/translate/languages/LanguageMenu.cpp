@@ -1,5 +1,7 @@
 #include "translate/languages/LanguageMenu.h"
 
+#include "platform/CommandId.h"
+
 namespace verbalink {
 
 namespace {
@@ -14,17 +16,17 @@ struct MenuFacts {
 // Defaults: Google Auto Detect to English, Yahoo and SysTran English to German, Bing
 // Auto-Detect to German, Babylon and Promt English to German, incoming disabled.
 constexpr std::array<MenuFacts, LanguageMenuCount> Facts{{
-    {LanguageMenu::GoogleSource, false, 32785, u"google-from"},
-    {LanguageMenu::GoogleTarget, true, 32825, u"google-to"},
-    {LanguageMenu::Yahoo, true, 32869, u"yahoo"},
-    {LanguageMenu::BingSource, false, 33001, u"bing-from"},
-    {LanguageMenu::BingTarget, true, 33022, u"bing-to"},
-    {LanguageMenu::BabylonSource, false, 32940, u"babylon-from"},
-    {LanguageMenu::BabylonTarget, true, 32971, u"babylon-to"},
-    {LanguageMenu::SysTran, true, 33121, u"systran"},
-    {LanguageMenu::PromtSource, false, 33208, u"promt-from"},
-    {LanguageMenu::PromtTarget, true, 33218, u"promt-to"},
-    {LanguageMenu::Incoming, false, IncomingDisabledCommand, u"incoming"},
+    {LanguageMenu::GoogleSource, false, CommandId::GoogleSourceAutoDetect, u"google-from"},
+    {LanguageMenu::GoogleTarget, true, CommandId::GoogleTargetEnglish, u"google-to"},
+    {LanguageMenu::Yahoo, true, CommandId::YahooEnglishToGerman, u"yahoo"},
+    {LanguageMenu::BingSource, false, CommandId::BingSourceAutoDetect, u"bing-from"},
+    {LanguageMenu::BingTarget, true, CommandId::BingTargetGerman, u"bing-to"},
+    {LanguageMenu::BabylonSource, false, CommandId::BabylonSourceEnglish, u"babylon-from"},
+    {LanguageMenu::BabylonTarget, true, CommandId::BabylonTargetGerman, u"babylon-to"},
+    {LanguageMenu::SysTran, true, CommandId::SysTranEnglishToGerman, u"systran"},
+    {LanguageMenu::PromtSource, false, CommandId::PromtSourceEnglish, u"promt-from"},
+    {LanguageMenu::PromtTarget, true, CommandId::PromtTargetGerman, u"promt-to"},
+    {LanguageMenu::Incoming, false, CommandId::IncomingDisabled, u"incoming"},
 }};
 
 const MenuFacts& factsOf(LanguageMenu menu)

@@ -33,12 +33,10 @@ constexpr int languageMenuIndex(LanguageMenu menu)
 // Whether the menu chooses a target language, so that its choice carries a flag (the Yahoo and
 // SysTran pairs do: their flag is the target's).
 bool isTargetMenu(LanguageMenu menu);
-// The command id chosen when nothing (or nothing valid) is stored.
+// The command id chosen when nothing (or nothing valid) is stored. For the incoming menu it
+// is CommandId::IncomingDisabled: incoming translation is on for every other choice.
 int defaultLanguageCommand(LanguageMenu menu);
 // A short name for logs and test output, such as "google-from" (the menu's check group).
 QString languageMenuName(LanguageMenu menu);
-
-// The incoming entry "Disabled": incoming translation is on for every other choice.
-inline constexpr int IncomingDisabledCommand = 33254;
 
 } // namespace verbalink

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CommandId.h"
 #include "translate/languages/LanguageMenu.h"
 #include "translate/languages/LanguageTable.h"
 #include "translate/languages/TranslatorId.h"
@@ -20,7 +21,7 @@ struct LanguageSnapshot {
     // Incoming translation is on for every incoming choice but "Disabled".
     bool incomingEnabled() const
     {
-        return choice(LanguageMenu::Incoming).commandId != IncomingDisabledCommand;
+        return choice(LanguageMenu::Incoming).commandId != CommandId::IncomingDisabled;
     }
 };
 

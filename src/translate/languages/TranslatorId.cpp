@@ -1,5 +1,7 @@
 #include "translate/languages/TranslatorId.h"
 
+#include "platform/CommandId.h"
+
 namespace verbalink {
 
 namespace {
@@ -10,12 +12,12 @@ struct TranslatorCommand {
 };
 
 constexpr std::array<TranslatorCommand, 6> TranslatorCommands{{
-    {TranslatorId::Google, 32900},
-    {TranslatorId::Yahoo, 32901},
-    {TranslatorId::Bing, 32902},
-    {TranslatorId::Babylon, 32936},
-    {TranslatorId::SysTran, 33109},
-    {TranslatorId::Promt, 33203},
+    {TranslatorId::Google, CommandId::TranslatorGoogle},
+    {TranslatorId::Yahoo, CommandId::TranslatorYahoo},
+    {TranslatorId::Bing, CommandId::TranslatorBing},
+    {TranslatorId::Babylon, CommandId::TranslatorBabylon},
+    {TranslatorId::SysTran, CommandId::TranslatorSysTran},
+    {TranslatorId::Promt, CommandId::TranslatorPromt},
 }};
 
 } // namespace

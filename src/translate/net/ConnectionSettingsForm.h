@@ -15,7 +15,7 @@ class ServiceConnections;
 // stores the six proxy values and applies them to the service connections at once.
 class ConnectionSettingsForm {
 public:
-    // Stores one value under the options key; the program binds it to writeSetting.
+    // Stores one value under the options key by its name in the settings table.
     using SettingWriter = std::function<bool(const QString& name, const QString& text)>;
 
     enum Result { Saved = 1, Cancelled = 2 };

@@ -2,6 +2,7 @@
 
 #include "QStringPrinter.h"
 #include "app/menu/MenuResource.h"
+#include "platform/CommandId.h"
 
 #include <gtest/gtest.h>
 
@@ -132,8 +133,8 @@ TEST_F(MenuModelTest, AppendsAndRemovesRunTimeEntries)
     EXPECT_TRUE(model().appendItem(spell, 5000, u"en_US.dic"_s, u"dic"_s));
     EXPECT_TRUE(model().appendItem(spell, 5001, u"de_DE.dic"_s, u"dic"_s));
     EXPECT_TRUE(model().appendSeparator(spell, 5101));
-    EXPECT_TRUE(model().appendItem(spell, 5102, u"Add Dictionaries"_s));
-    EXPECT_EQ(model().commandIds(spell), (QList<int>{40, 5000, 5001, 5102}));
+    EXPECT_TRUE(model().appendItem(spell, CommandId::AddDictionaries, u"Add Dictionaries"_s));
+    EXPECT_EQ(model().commandIds(spell), (QList<int>{40, 5000, 5001, CommandId::AddDictionaries}));
     EXPECT_TRUE(model().itemAt({3, 3})->isSeparator());
     EXPECT_EQ(model().find(5101), model().itemAt({3, 3}));
     EXPECT_EQ(m_restructured.size(), 4u);
@@ -170,14 +171,16 @@ TEST_F(MenuModelTest, VoiceListOfTheTrayMenu)
     MenuModel tray(std::move(result.root));
     const QList<int> voices = tray.commandIds({22, 0});
     ASSERT_EQ(voices.size(), 11);
-    EXPECT_EQ(voices.front(), 33186);
-    EXPECT_EQ(tray.commandIds({22, 1}), (QList<int>{33353, 33187, 33188, 33189}));
+    EXPECT_EQ(voices.front(), CommandId::VoiceDisabled);
+    EXPECT_EQ(tray.commandIds({22, 1}),
+              (QList<int>{CommandId::EffectDisabled, CommandId::EffectEcho,
+                          CommandId::EffectEchoMultiple, CommandId::EffectChorus}));
 
     // Speech voices arrive at run time after "Disabled", then the help entries.
     EXPECT_TRUE(tray.appendItem({5}, 5500, u"English (America)"_s, u"speech-voice"_s));
     EXPECT_TRUE(tray.appendSeparator({5}, 5601));
-    EXPECT_TRUE(tray.appendItem({5}, 5600, u"Help"_s));
-    EXPECT_EQ(tray.groupIds(u"speech-voice"_s), (QList<int>{33053, 5500}));
+    EXPECT_TRUE(tray.appendItem({5}, CommandId::SpeechHelp, u"Help"_s));
+    EXPECT_EQ(tray.groupIds(u"speech-voice"_s), (QList<int>{CommandId::SpeechDisabled, 5500}));
     EXPECT_EQ(tray.removeAppended({5}), 3);
 }
 
