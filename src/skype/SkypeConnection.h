@@ -69,7 +69,7 @@ public:
     QString displayName(const QString& name) const;
     QString handleOf(const QString& name) const;
     QString handleAt(qsizetype index) const;
-    QByteArray partnerLanguage(qint32 messageId);
+    QByteArray partnerLanguage(const QString& handle);
     bool postMessageTo(const QString& name, const QString& text, bool onlyKnown);
     bool postArtMessageTo(const QString& name, const QString& effect);
     void refreshAvatars(const QString& avatarFolder);
