@@ -84,20 +84,9 @@ void SkypeConnection::sendToAll(const QString& command)
     m_channel.sendToAll(command);
 }
 
-void SkypeConnection::handleChatMessageEvent(const ChatMessageEvent& event,
-                                             const SkypeEndpoint& from)
-{
-    m_tracker.handleChatMessageEvent(event, from);
-}
-
 bool SkypeConnection::replaceMessageBody(qint32 id, const QString& text)
 {
     return m_tracker.replaceMessageBody(id, text);
-}
-
-void SkypeConnection::purgeOldRecords()
-{
-    m_tracker.purgeOldRecords();
 }
 
 std::optional<ChatMessageRecord> SkypeConnection::findRecord(qint32 id) const
