@@ -43,6 +43,10 @@ bool ContactOperations::refreshContacts()
 {
     if (onDispatchThread() || !m_contacts.beginRefresh())
         return false;
+    {
+        std::lock_guard lock(m_previousMutex);
+        m_previous = m_contacts.contacts();
+    }
     m_contacts.clearContacts();
     m_contacts.setUsersPending(true);
     m_channel.sendToAll(QByteArrayLiteral("SEARCH GROUPS HARDWIRED"));
@@ -72,13 +76,26 @@ bool ContactOperations::waiting(qint64 startMs, qint64 limitMs) const
 
 QByteArray ContactOperations::partnerLanguage(const QString& handle)
 {
-    const std::optional<QByteArray> language = m_contacts.languageOf(handle);
+    std::optional<QByteArray> language = m_contacts.languageOf(handle);
+    // While the list is refilled, the one before the refresh answers.
+    if (!language && m_contacts.refreshRunning())
+        language = previousLanguageOf(handle);
     if (!language) {
         refreshInBackground();
         return DefaultLanguage;
     }
     // A contact that never reported its language is treated as the default too.
     return language->isEmpty() ? DefaultLanguage : *language;
+}
+
+std::optional<QByteArray> ContactOperations::previousLanguageOf(const QString& handle) const
+{
+    std::lock_guard lock(m_previousMutex);
+    for (const ContactRecord& contact : m_previous) {
+        if (contact.handle == handle)
+            return contact.language;
+    }
+    return std::nullopt;
 }
 
 void ContactOperations::refreshInBackground()

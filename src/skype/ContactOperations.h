@@ -1,11 +1,15 @@
 #pragma once
 
 #include "platform/WorkerThreads.h"
+#include "skype/ContactRecord.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace verbalink {
@@ -39,8 +43,9 @@ public:
     bool refreshContacts();
     // The entries of a contact chooser (full name, else handle), once no refresh is running.
     QStringList contactEntries();
-    // The partner's language from the list, at once; "en" when unknown. A partner missing from
-    // the list starts a refresh in the background, for later calls.
+    // The partner's language from the list, at once; "en" when unknown. While a refresh refills
+    // the list, the list before it answers. A partner missing from the list starts a refresh in
+    // the background, for later calls.
     QByteArray partnerLanguage(const QString& handle);
     // Leaves the text with the contact and asks the client to create the chat; the text is
     // posted when the chat is reported. An unknown name is added as a handle unless
@@ -56,6 +61,7 @@ public:
 private:
     void requestChat(const QString& handle);
     void refreshInBackground();
+    std::optional<QByteArray> previousLanguageOf(const QString& handle) const;
     // A wait of a refresh goes on while this holds.
     bool waiting(qint64 startMs, qint64 limitMs) const;
     bool onDispatchThread() const { return std::this_thread::get_id() == m_dispatchThread; }
@@ -66,6 +72,9 @@ private:
     const ServiceSlot<TextArtTable>& m_textArt;
     const std::thread::id m_dispatchThread;
     std::atomic<bool> m_stopping{false};
+    // The list as it was when the running refresh emptied it.
+    mutable std::mutex m_previousMutex;
+    QList<ContactRecord> m_previous;
     // Last: its refresh is joined before the members it uses go.
     WorkerThreads m_backgroundRefresh;
 };
