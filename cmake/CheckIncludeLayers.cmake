@@ -15,7 +15,7 @@ set(layers
   "skype/dbus=3"
   "translate/engines=3"
   "translate/filter=4"
-  "translate/flows=5"
+  "messages=5"
   "app=6"
   "extras=7"
   "langtools=7"

@@ -38,7 +38,6 @@ public:
     bool step();
 
     void setStereo(bool on) { m_stereo = on; }
-    bool isStereo() const { return m_stereo.load(); }
     // For the dialog, from any thread: from the opening of a file until it has its name.
     bool isRecording() const { return !m_writer.unfinished().isEmpty(); }
     // The files of the recordings that are not done yet.

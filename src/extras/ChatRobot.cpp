@@ -2,12 +2,12 @@
 
 #include "extras/RobotAnswer.h"
 #include "extras/RobotUsers.h"
+#include "messages/TranslationChat.h"
 #include "platform/Clock.h"
 #include "translate/engines/EngineContext.h"
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/EngineWire.h"
 #include "translate/engines/GoogleEngine.h"
-#include "translate/flows/TranslationChat.h"
 #include "translate/net/HttpConnection.h"
 #include "translate/net/ServiceConnections.h"
 #include "translate/text/UrlEncoding.h"

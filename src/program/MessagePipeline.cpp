@@ -12,11 +12,11 @@
 #include "extras/RobotSettingsForm.h"
 #include "extras/RobotUsersForm.h"
 #include "extras/TextArtPictures.h"
+#include "messages/IncomingTranslation.h"
+#include "messages/OutgoingTranslation.h"
 #include "skype/SkypeConnection.h"
 #include "translate/filter/TranslationFilterForm.h"
 #include "translate/filter/TranslationFilterStore.h"
-#include "translate/flows/IncomingTranslation.h"
-#include "translate/flows/OutgoingTranslation.h"
 #include "ui/MessageViewDialog.h"
 #include "ui/PopupPresenter.h"
 #include "ui/RobotSettingsDialog.h"
@@ -38,8 +38,7 @@ constexpr int SelectUserFirstSlot = 49;
 } // namespace
 
 MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings)
-    : m_links(links), m_chat(links.link),
-      m_engines(links.connections, hosts, links.clock, &m_chat, &m_filter)
+    : m_links(links), m_chat(links.link), m_engines(links.connections, hosts, links.clock)
 {
     SkypeConnection& link = m_links.link;
     m_outgoingOptions.setShowFlags(settings.showFlags != 0);
@@ -49,8 +48,8 @@ MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const S
     link.services().features.set(m_features);
     link.services().textArt.set(std::make_shared<TextArtPictures>(TextArtPictures::builtIn()));
 
-    m_outgoing = std::make_shared<OutgoingTranslation>(m_chat, m_engines, m_links.languages,
-                                                       m_outgoingOptions);
+    m_outgoing = std::make_shared<OutgoingTranslation>(OutgoingTranslation::Links{
+        m_chat, m_chat, m_filter, m_engines, m_links.languages, m_outgoingOptions});
     link.services().outgoingRunner.set(m_outgoing);
     m_incoming = std::make_shared<IncomingTranslation>(
         IncomingTranslation::Links{m_chat, m_links.connections, m_links.languages,

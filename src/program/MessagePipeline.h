@@ -2,13 +2,13 @@
 
 #include "extras/MessageList.h"
 #include "extras/RobotUsers.h"
+#include "messages/IncomingOptions.h"
+#include "messages/OutgoingOptions.h"
+#include "messages/TranslationChatLink.h"
 #include "program/AppMessageFeatures.h"
 #include "skype/ContactLookups.h"
 #include "translate/engines/EngineDispatcher.h"
 #include "translate/filter/TranslationFilter.h"
-#include "translate/flows/IncomingOptions.h"
-#include "translate/flows/OutgoingOptions.h"
-#include "translate/flows/TranslationChatLink.h"
 #include "ui/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 

@@ -1,7 +1,6 @@
 #include "skype/ContactOperations.h"
 
 #include "platform/Clock.h"
-#include "skype/ChatMessageRecords.h"
 #include "skype/ContactList.h"
 #include "skype/ServiceSlot.h"
 #include "skype/SkypeChannel.h"
@@ -28,26 +27,35 @@ bool isSafeFileName(const QString& handle)
 } // namespace
 
 ContactOperations::ContactOperations(ContactList& contacts, SkypeChannel& channel, Clock& clock,
-                                     const ChatMessageRecords& records,
                                      const ServiceSlot<TextArtTable>& textArt,
                                      std::thread::id dispatchThread)
-    : m_contacts(contacts), m_channel(channel), m_clock(clock), m_records(records),
-      m_textArt(textArt), m_dispatchThread(dispatchThread)
+    : m_contacts(contacts), m_channel(channel), m_clock(clock), m_textArt(textArt),
+      m_dispatchThread(dispatchThread)
 {}
+
+ContactOperations::~ContactOperations()
+{
+    m_stopping = true;
+    m_backgroundRefresh.stop();
+}
 
 bool ContactOperations::refreshContacts()
 {
     if (onDispatchThread() || !m_contacts.beginRefresh())
         return false;
+    {
+        std::lock_guard lock(m_previousMutex);
+        m_previous = m_contacts.contacts();
+    }
     m_contacts.clearContacts();
     m_contacts.setUsersPending(true);
     m_channel.sendToAll(QByteArrayLiteral("SEARCH GROUPS HARDWIRED"));
     // Bounded by elapsed time, not by counted sleeps, so a coarse timer cannot stretch them.
     const qint64 usersStart = m_clock.nowMs();
-    while (m_contacts.usersPending() && m_clock.nowMs() - usersStart < UsersWaitMs)
+    while (m_contacts.usersPending() && waiting(usersStart, UsersWaitMs))
         m_clock.sleepMs(PollMs);
     const qint64 detailsStart = m_clock.nowMs();
-    while (!m_contacts.allDetailsReceived() && m_clock.nowMs() - detailsStart < DetailsWaitMs)
+    while (!m_contacts.allDetailsReceived() && waiting(detailsStart, DetailsWaitMs))
         m_clock.sleepMs(PollMs);
     m_contacts.endRefresh();
     return true;
@@ -61,18 +69,40 @@ QStringList ContactOperations::contactEntries()
     return m_contacts.displayNames();
 }
 
-QByteArray ContactOperations::partnerLanguage(qint32 messageId)
+bool ContactOperations::waiting(qint64 startMs, qint64 limitMs) const
 {
-    const std::optional<ChatMessageRecord> record = m_records.find(messageId);
-    if (!record)
-        return DefaultLanguage;
-    const std::optional<QByteArray> language = m_contacts.languageOf(record->partner);
+    return !m_stopping && m_clock.nowMs() - startMs < limitMs;
+}
+
+QByteArray ContactOperations::partnerLanguage(const QString& handle)
+{
+    std::optional<QByteArray> language = m_contacts.languageOf(handle);
+    // While the list is refilled, the one before the refresh answers.
+    if (!language && m_contacts.refreshRunning())
+        language = previousLanguageOf(handle);
     if (!language) {
-        refreshContacts();
+        refreshInBackground();
         return DefaultLanguage;
     }
     // A contact that never reported its language is treated as the default too.
     return language->isEmpty() ? DefaultLanguage : *language;
+}
+
+std::optional<QByteArray> ContactOperations::previousLanguageOf(const QString& handle) const
+{
+    std::lock_guard lock(m_previousMutex);
+    for (const ContactRecord& contact : m_previous) {
+        if (contact.handle == handle)
+            return contact.language;
+    }
+    return std::nullopt;
+}
+
+void ContactOperations::refreshInBackground()
+{
+    // The caller (the outgoing worker) does not wait: the list is for later messages.
+    if (!m_contacts.refreshRunning())
+        m_backgroundRefresh.start([this] { refreshContacts(); });
 }
 
 bool ContactOperations::postMessageTo(const QString& name, const QString& text, bool onlyKnown)

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "platform/WorkerThreads.h"
+#include "skype/ContactRecord.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace verbalink {
 
-class ChatMessageRecords;
 class Clock;
 class ContactList;
 class SkypeChannel;
@@ -16,7 +22,8 @@ template <typename T>
 class ServiceSlot;
 
 // What features do with the contacts: refresh the list from the chat client, look up a
-// partner's language, post a message or a picture to a contact, fetch the avatars.
+// partner's language, post a message or a picture to a contact, fetch the avatars. A refresh
+// that a lookup starts runs on a thread of its own, joined when this object goes.
 class ContactOperations {
 public:
     static constexpr qint64 UsersWaitMs = 5000;
@@ -24,8 +31,11 @@ public:
 
     // `dispatchThread` is the thread on which notifications are handled.
     ContactOperations(ContactList& contacts, SkypeChannel& channel, Clock& clock,
-                      const ChatMessageRecords& records, const ServiceSlot<TextArtTable>& textArt,
-                      std::thread::id dispatchThread);
+                      const ServiceSlot<TextArtTable>& textArt, std::thread::id dispatchThread);
+    // Ends the waits of a refresh still running and joins it.
+    ~ContactOperations();
+    ContactOperations(const ContactOperations&) = delete;
+    ContactOperations& operator=(const ContactOperations&) = delete;
 
     // Refills the list from the client and waits, bounded in time, for the replies. False at
     // once when a refresh already runs, or when called on the dispatch thread (the replies
@@ -33,9 +43,10 @@ public:
     bool refreshContacts();
     // The entries of a contact chooser (full name, else handle), once no refresh is running.
     QStringList contactEntries();
-    // The language of the partner of a tracked message; "en" when unknown. A partner missing
-    // from the list starts a refresh (off the dispatch thread) for later calls.
-    QByteArray partnerLanguage(qint32 messageId);
+    // The partner's language from the list, at once; "en" when unknown. While a refresh refills
+    // the list, the list before it answers. A partner missing from the list starts a refresh in
+    // the background, for later calls.
+    QByteArray partnerLanguage(const QString& handle);
     // Leaves the text with the contact and asks the client to create the chat; the text is
     // posted when the chat is reported. An unknown name is added as a handle unless
     // `onlyKnown`, in which case false is returned and nothing is sent.
@@ -49,14 +60,23 @@ public:
 
 private:
     void requestChat(const QString& handle);
+    void refreshInBackground();
+    std::optional<QByteArray> previousLanguageOf(const QString& handle) const;
+    // A wait of a refresh goes on while this holds.
+    bool waiting(qint64 startMs, qint64 limitMs) const;
     bool onDispatchThread() const { return std::this_thread::get_id() == m_dispatchThread; }
 
     ContactList& m_contacts;
     SkypeChannel& m_channel;
     Clock& m_clock;
-    const ChatMessageRecords& m_records;
     const ServiceSlot<TextArtTable>& m_textArt;
     const std::thread::id m_dispatchThread;
+    std::atomic<bool> m_stopping{false};
+    // The list as it was when the running refresh emptied it.
+    mutable std::mutex m_previousMutex;
+    QList<ContactRecord> m_previous;
+    // Last: its refresh is joined before the members it uses go.
+    WorkerThreads m_backgroundRefresh;
 };
 
 } // namespace verbalink

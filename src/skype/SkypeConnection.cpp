@@ -13,7 +13,7 @@ SkypeConnection::SkypeConnection(SkypeTransport& transport, Clock& clock, Messag
       m_tracker(m_records, m_channel, m_session, clock, m_handlers, m_services),
       m_outgoing(m_services, m_jobs), m_incoming(m_services, m_handlers.onLog),
       m_worker(m_jobs, m_services.outgoingRunner),
-      m_contactOperations(m_contacts, m_channel, clock, m_records, m_services.textArt,
+      m_contactOperations(m_contacts, m_channel, clock, m_services.textArt,
                           std::this_thread::get_id()),
       m_dispatcher(m_channel, m_state, clock, m_session, m_contacts, m_call, m_options, m_handlers),
       m_link(transport, clock, boxes, m_state, m_channel, m_handlers)
@@ -84,20 +84,9 @@ void SkypeConnection::sendToAll(const QString& command)
     m_channel.sendToAll(command);
 }
 
-void SkypeConnection::handleChatMessageEvent(const ChatMessageEvent& event,
-                                             const SkypeEndpoint& from)
-{
-    m_tracker.handleChatMessageEvent(event, from);
-}
-
 bool SkypeConnection::replaceMessageBody(qint32 id, const QString& text)
 {
     return m_tracker.replaceMessageBody(id, text);
-}
-
-void SkypeConnection::purgeOldRecords()
-{
-    m_tracker.purgeOldRecords();
 }
 
 std::optional<ChatMessageRecord> SkypeConnection::findRecord(qint32 id) const
@@ -130,9 +119,9 @@ QString SkypeConnection::handleAt(qsizetype index) const
     return m_contacts.handleAt(index);
 }
 
-QByteArray SkypeConnection::partnerLanguage(qint32 messageId)
+QByteArray SkypeConnection::partnerLanguage(const QString& handle)
 {
-    return m_contactOperations.partnerLanguage(messageId);
+    return m_contactOperations.partnerLanguage(handle);
 }
 
 bool SkypeConnection::postMessageTo(const QString& name, const QString& text, bool onlyKnown)

@@ -53,12 +53,9 @@ public:
     const CallState& call() const { return m_call; }
     MessageServices& services() { return m_services; }
     OutgoingJobQueue& outgoingJobs() { return m_jobs; }
-    MessageWorker& messageWorker() { return m_worker; }
 
     // Chat messages (see ChatMessageTracker).
-    void handleChatMessageEvent(const ChatMessageEvent& event, const SkypeEndpoint& from);
     bool replaceMessageBody(qint32 id, const QString& text);
-    void purgeOldRecords();
     // A copy of the newest record for the message id.
     std::optional<ChatMessageRecord> findRecord(qint32 id) const;
 
@@ -69,7 +66,7 @@ public:
     QString displayName(const QString& name) const;
     QString handleOf(const QString& name) const;
     QString handleAt(qsizetype index) const;
-    QByteArray partnerLanguage(qint32 messageId);
+    QByteArray partnerLanguage(const QString& handle);
     bool postMessageTo(const QString& name, const QString& text, bool onlyKnown);
     bool postArtMessageTo(const QString& name, const QString& effect);
     void refreshAvatars(const QString& avatarFolder);

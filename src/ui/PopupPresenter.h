@@ -30,7 +30,6 @@ public:
     void handle(const QString& text, const QString& partner) override;
     // Waits for the running lookups; no popup opens afterwards.
     void shutdown();
-    qsizetype openPopups() const { return qsizetype(m_popups.size()); }
 
 private:
     void open(const PopupContent& content, const QImage& picture);

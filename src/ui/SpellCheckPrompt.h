@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translate/flows/OutgoingSpellCheck.h"
+#include "messages/OutgoingSpellCheck.h"
 
 #include <QObject>
 #include <condition_variable>

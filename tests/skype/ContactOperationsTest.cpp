@@ -80,12 +80,6 @@ protected:
         contact.detailsReceived = true;
         connection.contacts().append(contact);
     }
-
-    void trackMessage(qint32 id, const QString& chat)
-    {
-        receive(Client, QStringLiteral("CHATMESSAGE %1 STATUS RECEIVED").arg(id));
-        receive(Client, QStringLiteral("CHATMESSAGE %1 CHATNAME %2").arg(id).arg(chat));
-    }
 };
 
 TEST_F(ContactOperationsTest, RefreshFillsTheListAndLookupsFindTheFirstMatch)
@@ -174,22 +168,34 @@ TEST_F(ContactOperationsTest, ContactEntriesWaitForARunningRefresh)
     EXPECT_TRUE(refresh.get());
 }
 
-TEST_F(ContactOperationsTest, PartnerLanguageComesFromTheTrackedMessagesPartner)
+TEST_F(ContactOperationsTest, PartnerLanguageIsAnsweredFromTheListAtOnce)
 {
     addContact(QStringLiteral("bob"), {}, QByteArrayLiteral("de"));
     addContact(QStringLiteral("dan"));
-    trackMessage(1, QStringLiteral("#alice/$bob;1"));
-    trackMessage(2, QStringLiteral("#dan/$alice;1"));
-    trackMessage(3, QStringLiteral("#alice/$e2a8c1f7d"));
-    EXPECT_EQ(connection.partnerLanguage(1), QByteArray("de"));
-    EXPECT_EQ(connection.partnerLanguage(2), QByteArray("en")) << "no language reported";
-    EXPECT_EQ(connection.partnerLanguage(99), QByteArray("en"));
-    transport.clear();
-    // A partner missing from the list (here: the empty partner of a group chat) refreshes it.
-    EXPECT_EQ(
-        std::async(std::launch::async, [this] { return connection.partnerLanguage(3); }).get(),
-        QByteArray("en"));
+    EXPECT_EQ(connection.partnerLanguage(QStringLiteral("bob")), QByteArray("de"));
+    EXPECT_EQ(connection.partnerLanguage(QStringLiteral("dan")), QByteArray("en"))
+        << "no language reported";
+    EXPECT_TRUE(transport.commands().isEmpty());
+
+    // A partner missing from the list (here: the empty partner of a group chat) is answered
+    // without waiting for the refresh it starts, even while the client does not answer it.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    transport.setOnSend([released](const FakeSkypeTransport::Sent&) { released.wait(); });
+    const QByteArray language = connection.partnerLanguage(QString());
+    // The refresh has emptied the list and waits in its first send: the list before it answers.
+    for (int i = 0; i < 5000 && !connection.contacts().contacts().isEmpty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(connection.partnerLanguage(QStringLiteral("bob")), QByteArray("de"));
+    EXPECT_EQ(connection.partnerLanguage(QStringLiteral("carol")), QByteArray("en"));
+    release.set_value();
+    EXPECT_EQ(language, QByteArray("en"));
+    for (int i = 0; i < 5000 && transport.commands().isEmpty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_EQ(transport.commands(), QStringList{QStringLiteral("SEARCH GROUPS HARDWIRED")});
+    // Its waits run in virtual time; it logs into the fixture until it ends.
+    for (int i = 0; i < 5000 && connection.contacts().refreshRunning(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 TEST_F(ContactOperationsTest, PostingLeavesTheTextWithTheContactAndAsksForTheChat)

@@ -2,7 +2,6 @@
 
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/EngineSteps.h"
-#include "translate/engines/EngineTargetRule.h"
 #include "translate/engines/EngineWire.h"
 #include "translate/text/MarkerExtraction.h"
 #include "translate/text/TextEdits.h"
@@ -10,12 +9,9 @@
 
 namespace verbalink {
 
-EngineResult BabylonEngine::translate(const EngineContext& context, const EngineCall& call,
-                                      const EngineLanguages& languages,
-                                      const EngineTargetRule& rule)
+EngineResult BabylonEngine::translate(const EngineContext& context, const EngineCall& call)
 {
-    return translateWithTarget(context, call, languages, rule, EngineMapping::Babylon, &request,
-                               &extract);
+    return translateWithLanguages(context, call, &request, &extract);
 }
 
 QByteArray BabylonEngine::request(QByteArrayView host, QByteArrayView encodedText,

@@ -11,13 +11,10 @@
 
 namespace verbalink {
 
-class EngineTargetRule;
-
 // The Babylon service: languages by number, the answer a script call around a small object.
 class BabylonEngine {
 public:
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages, const EngineTargetRule& rule);
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
 
     static QByteArray request(QByteArrayView host, QByteArrayView encodedText,
                               QByteArrayView source, QByteArrayView target,

@@ -2,16 +2,13 @@
 
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/EngineSteps.h"
-#include "translate/engines/EngineTargetRule.h"
 #include "translate/engines/EngineWire.h"
 
 namespace verbalink {
 
-EngineResult BingEngine::translate(const EngineContext& context, const EngineCall& call,
-                                   const EngineLanguages& languages, const EngineTargetRule& rule)
+EngineResult BingEngine::translate(const EngineContext& context, const EngineCall& call)
 {
-    return translateWithTarget(context, call, languages, rule, EngineMapping::Bing, &request,
-                               &extract);
+    return translateWithLanguages(context, call, &request, &extract);
 }
 
 QByteArray BingEngine::request(QByteArrayView host, QByteArrayView encodedText,

@@ -11,14 +11,11 @@
 
 namespace verbalink {
 
-class EngineTargetRule;
-
 // The Bing service: a form post whose languages travel in a cookie. The service keeps the
 // connection open, so its connection reads in single-read mode.
 class BingEngine {
 public:
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages, const EngineTargetRule& rule);
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
 
     // An empty source lets the service detect it.
     static QByteArray request(QByteArrayView host, QByteArrayView encodedText,

@@ -1,24 +1,17 @@
 #pragma once
 
-#include "translate/languages/LanguageTable.h"
-
+#include <QByteArray>
 #include <QString>
 
 namespace verbalink {
 
-// The input of one outgoing engine call: the message as typed and whose it is.
+// The input of one outgoing engine call: the message and its two languages, already in the
+// engine's codes. An empty source lets the service detect it; Yahoo and SysTran take their
+// language pair as the target.
 struct EngineCall {
     QString text;
-    qint32 messageId = 0;
-    QString partner;
-};
-
-// The selected engine's current language choices. Engines with a source and a target menu use
-// both and look flags up in the target table; Yahoo and SysTran use `target` as their pair.
-struct EngineLanguages {
-    LanguageChoice source;
-    LanguageChoice target;
-    const LanguageTable* targetTable = nullptr;
+    QByteArray source;
+    QByteArray target;
 };
 
 } // namespace verbalink

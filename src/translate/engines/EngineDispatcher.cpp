@@ -15,14 +15,11 @@
 namespace verbalink {
 
 EngineDispatcher::EngineDispatcher(ServiceConnections& connections, ServiceHosts hosts,
-                                   Clock& clock, PartnerLanguageSource* partner,
-                                   PerUserLanguageSource* perUser)
-    : m_connections(connections), m_hosts(std::move(hosts)), m_exchange(clock),
-      m_rule(partner, perUser)
+                                   Clock& clock)
+    : m_connections(connections), m_hosts(std::move(hosts)), m_exchange(clock)
 {}
 
-EngineResult EngineDispatcher::translate(TranslatorId translator, const EngineCall& call,
-                                         const EngineLanguages& languages)
+EngineResult EngineDispatcher::translate(TranslatorId translator, const EngineCall& call)
 {
     // Too long for any request: the message stays as typed.
     if (!EngineWire::fits(call.text, EngineWire::TextCapacity))
@@ -35,22 +32,18 @@ EngineResult EngineDispatcher::translate(TranslatorId translator, const EngineCa
     case TranslatorId::Google:
         break;
     case TranslatorId::Yahoo:
-        return YahooEngine::translate(context(Service::Yahoo, m_hosts.yahoo), call, languages);
+        return YahooEngine::translate(context(Service::Yahoo, m_hosts.yahoo), call);
     case TranslatorId::Bing:
-        return BingEngine::translate(context(Service::Bing, m_hosts.bing), call, languages, m_rule);
+        return BingEngine::translate(context(Service::Bing, m_hosts.bing), call);
     case TranslatorId::Babylon:
-        return BabylonEngine::translate(context(Service::Babylon, m_hosts.babylon), call, languages,
-                                        m_rule);
+        return BabylonEngine::translate(context(Service::Babylon, m_hosts.babylon), call);
     case TranslatorId::SysTran:
-        return SysTranEngine::translate(context(Service::SysTran, m_hosts.sysTran), call,
-                                        languages);
+        return SysTranEngine::translate(context(Service::SysTran, m_hosts.sysTran), call);
     case TranslatorId::Promt:
-        return PromtEngine::translate(context(Service::Promt, m_hosts.promt), call, languages,
-                                      m_rule);
+        return PromtEngine::translate(context(Service::Promt, m_hosts.promt), call);
     }
     // Google's connection is bound to the search host; its request names the translate host.
-    return GoogleEngine::translate(context(Service::Google, m_hosts.googleTranslate), call,
-                                   languages, m_rule);
+    return GoogleEngine::translate(context(Service::Google, m_hosts.googleTranslate), call);
 }
 
 } // namespace verbalink

@@ -8,7 +8,6 @@ namespace verbalink {
 struct EngineResult {
     enum class Outcome {
         Translated,
-        Skipped, // source and target are the same language; no request was made
         Failed,
     };
 
@@ -16,14 +15,11 @@ struct EngineResult {
     QString text;
     // Google only: the transliteration of the message text, may be empty.
     QString transliteration;
-    // Country code for the flag emoticon, may be empty.
-    QString flag;
 
-    static EngineResult translated(QString text, QString flag, QString transliteration = {})
+    static EngineResult translated(QString text, QString transliteration = {})
     {
-        return {Outcome::Translated, std::move(text), std::move(transliteration), std::move(flag)};
+        return {Outcome::Translated, std::move(text), std::move(transliteration)};
     }
-    static EngineResult skipped() { return {Outcome::Skipped, {}, {}, {}}; }
     static EngineResult failed() { return {}; }
 };
 

@@ -6,11 +6,11 @@
 
 namespace verbalink {
 
-EngineResult resultWithFlag(const std::optional<QString>& translation, const QString& flag)
+EngineResult resultOf(const std::optional<QString>& translation)
 {
     if (!translation)
         return EngineResult::failed();
-    return EngineResult::translated(*translation, flag);
+    return EngineResult::translated(*translation);
 }
 
 std::optional<QString> extractHtmlField(QStringView response, QStringView startMarker,

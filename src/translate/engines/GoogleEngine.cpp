@@ -1,7 +1,6 @@
 #include "translate/engines/GoogleEngine.h"
 
 #include "translate/engines/EngineExchange.h"
-#include "translate/engines/EngineTargetRule.h"
 #include "translate/engines/EngineWire.h"
 #include "translate/text/TextEdits.h"
 #include "translate/text/TextEscapes.h"
@@ -38,24 +37,19 @@ bool skipPast(QStringView& text, QStringView marker)
 
 } // namespace
 
-EngineResult GoogleEngine::translate(const EngineContext& context, const EngineCall& call,
-                                     const EngineLanguages& languages, const EngineTargetRule& rule)
+EngineResult GoogleEngine::translate(const EngineContext& context, const EngineCall& call)
 {
     const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
-    const EngineTarget target = rule.choose(EngineMapping::Google, languages, call);
-    if (target.skipped)
-        return EngineResult::skipped();
-
     const QByteArray response =
-        context.exchange.run(context.connection, request(context.host, text, languages.source.code,
-                                                         target.code, context.proxyLine));
+        context.exchange.run(context.connection, request(context.host, text, call.source,
+                                                         call.target, context.proxyLine));
     Answer answer = extract(EngineExchange::responseText(response));
     if (answer.translation.isEmpty())
         return EngineResult::failed();
     unescape(answer.translation);
     if (!answer.transliteration.isEmpty())
         unescape(answer.transliteration);
-    return EngineResult::translated(answer.translation, target.flag, answer.transliteration);
+    return EngineResult::translated(answer.translation, answer.transliteration);
 }
 
 QString GoogleEngine::translateIncoming(const EngineContext& context, const QString& text,

@@ -11,8 +11,6 @@
 
 namespace verbalink {
 
-class EngineTargetRule;
-
 // The Google service in its three uses: outgoing messages (with transliteration), incoming
 // messages (source detected by the service) and the chat robot's language-detecting variant.
 class GoogleEngine {
@@ -28,8 +26,7 @@ public:
     };
 
     // Outgoing: the context names the translate host.
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages, const EngineTargetRule& rule);
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
     // Incoming: the translation into `target`, or empty. The context names the translate host.
     static QString translateIncoming(const EngineContext& context, const QString& text,
                                      QByteArrayView target);

@@ -2,7 +2,6 @@
 
 #include "translate/engines/EngineExchange.h"
 #include "translate/engines/EngineSteps.h"
-#include "translate/engines/EngineTargetRule.h"
 #include "translate/engines/EngineWire.h"
 #include "translate/text/MarkerExtraction.h"
 #include "translate/text/TextEdits.h"
@@ -10,16 +9,15 @@
 
 namespace verbalink {
 
-EngineResult PromtEngine::translate(const EngineContext& context, const EngineCall& call,
-                                    const EngineLanguages& languages, const EngineTargetRule& rule)
+EngineResult PromtEngine::translate(const EngineContext& context, const EngineCall& call)
 {
     // An empty answer fails here: Promt's extraction gives the typed text back for its error page.
-    return translateWithTarget(context, call, languages, rule, EngineMapping::Promt, &request,
-                               [&call](QStringView response) -> std::optional<QString> {
-                                   if (response.isEmpty())
-                                       return std::nullopt;
-                                   return extract(response, call.text);
-                               });
+    return translateWithLanguages(context, call, &request,
+                                  [&call](QStringView response) -> std::optional<QString> {
+                                      if (response.isEmpty())
+                                          return std::nullopt;
+                                      return extract(response, call.text);
+                                  });
 }
 
 QByteArray PromtEngine::request(QByteArrayView host, QByteArrayView encodedText,

@@ -12,13 +12,10 @@
 
 namespace verbalink {
 
-class EngineTargetRule;
-
 // The Promt mobile service: one-letter language codes, the answer in a <result> element.
 class PromtEngine {
 public:
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages, const EngineTargetRule& rule);
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
 
     static QByteArray request(QByteArrayView host, QByteArrayView encodedText,
                               QByteArrayView source, QByteArrayView target,

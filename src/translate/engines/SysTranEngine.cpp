@@ -21,16 +21,15 @@ qsizetype lineEndFrom(QByteArrayView text, qsizetype from)
 
 } // namespace
 
-EngineResult SysTranEngine::translate(const EngineContext& context, const EngineCall& call,
-                                      const EngineLanguages& languages)
+EngineResult SysTranEngine::translate(const EngineContext& context, const EngineCall& call)
 {
     const QByteArray cookies =
         context.exchange.run(context.connection, cookieRequest(context.host, context.proxyLine));
     const QByteArray body = EngineWire::utf8Text(call.text, EngineWire::TextCapacity);
     const QByteArray response = context.exchange.run(
-        context.connection, translationRequest(context.host, languages.target.code,
-                                               cookieLine(cookies), body, context.proxyLine));
-    return resultWithFlag(extract(EngineExchange::responseText(response)), languages.target.flag);
+        context.connection, translationRequest(context.host, call.target, cookieLine(cookies), body,
+                                               context.proxyLine));
+    return resultOf(extract(EngineExchange::responseText(response)));
 }
 
 QByteArray SysTranEngine::cookieRequest(QByteArrayView host, QByteArrayView proxyLine)

@@ -15,9 +15,8 @@ namespace verbalink {
 // with them for one language pair.
 class SysTranEngine {
 public:
-    // `languages.target` is the pair; its flag is the result's flag.
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages);
+    // The call's target is the pair.
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
 
     static QByteArray cookieRequest(QByteArrayView host, QByteArrayView proxyLine);
     // "Cookie:" and, for each Set-Cookie header of the answer, its value up to and including

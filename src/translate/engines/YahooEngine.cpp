@@ -6,13 +6,12 @@
 
 namespace verbalink {
 
-EngineResult YahooEngine::translate(const EngineContext& context, const EngineCall& call,
-                                    const EngineLanguages& languages)
+EngineResult YahooEngine::translate(const EngineContext& context, const EngineCall& call)
 {
     const QByteArray text = EngineWire::encodedText(call.text, EngineWire::TextCapacity);
     const QByteArray response = context.exchange.run(
-        context.connection, request(context.host, text, languages.target.code, context.proxyLine));
-    return resultWithFlag(extract(EngineExchange::responseText(response)), languages.target.flag);
+        context.connection, request(context.host, text, call.target, context.proxyLine));
+    return resultOf(extract(EngineExchange::responseText(response)));
 }
 
 QByteArray YahooEngine::request(QByteArrayView host, QByteArrayView encodedText,

@@ -14,9 +14,8 @@ namespace verbalink {
 // The Yahoo service: one language pair, no per-contact languages.
 class YahooEngine {
 public:
-    // `languages.target` is the pair; its flag is the result's flag.
-    static EngineResult translate(const EngineContext& context, const EngineCall& call,
-                                  const EngineLanguages& languages);
+    // The call's target is the pair.
+    static EngineResult translate(const EngineContext& context, const EngineCall& call);
 
     static QByteArray request(QByteArrayView host, QByteArrayView encodedText, QByteArrayView pair,
                               QByteArrayView proxyLine);

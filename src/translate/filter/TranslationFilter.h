@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translate/engines/EngineLanguageSources.h"
+#include "translate/filter/PerUserLanguageSource.h"
 #include "translate/filter/TranslationRule.h"
 
 #include <QList>

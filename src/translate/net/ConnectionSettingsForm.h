@@ -47,8 +47,6 @@ public:
     // desktop settings and http_proxy/all_proxy). A proxy found checks the box and fills address
     // and port; none found clears the box. The type is left as it is; nothing is stored.
     void autoDetect();
-    // The URL the detection asks about.
-    void setDetectionUrl(const QUrl& url) { m_detectionUrl = url; }
 
     // Stores ProxyEnable, ProxyAddress, ProxyPort, ProxyUsername, ProxyPassword, ProxyType in
     // this order, applies them to the service connections and closes. Returns what was stored.

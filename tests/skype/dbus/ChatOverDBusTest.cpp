@@ -161,7 +161,7 @@ TEST(ChatOverDBus, MessagesContactsPostingAndAvatars)
         ASSERT_TRUE(refresh());
     EXPECT_EQ(link.displayName(QStringLiteral("bob")), QStringLiteral("Bob Builder"));
     EXPECT_EQ(link.handleOf(QStringLiteral("Carol Smith")), QStringLiteral("carol"));
-    EXPECT_EQ(link.partnerLanguage(job.id), "de");
+    EXPECT_EQ(link.partnerLanguage(job.partner), "de");
 
     // Posting to carol ends with the text in the one-to-one chat with her (whoever opened it), and
     // the post is not queued as a job.

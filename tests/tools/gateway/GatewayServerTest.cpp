@@ -26,9 +26,15 @@ namespace gw = gateway;
 
 const QString Typed = u"Hello & <friends>, \"how\" are you? 100% sure; a+b=c\r\nGrüße \\ 😀"_s;
 
-EngineLanguages choose(QByteArray source, QByteArray target)
+// The two languages of a call, in the engine's codes.
+struct Languages {
+    QByteArray source;
+    QByteArray target;
+};
+
+Languages choose(QByteArray source, QByteArray target)
 {
-    return {{1, std::move(source), {}}, {2, std::move(target), {}}, nullptr};
+    return {std::move(source), std::move(target)};
 }
 
 class GatewayServerTest : public ::testing::Test {
@@ -43,13 +49,13 @@ protected:
             m_connections.setUp(service, m_host);
     }
 
-    EngineResult translate(int translatorId, const EngineLanguages& languages)
+    EngineResult translate(int translatorId, const Languages& languages)
     {
         EngineDispatcher engines(m_connections,
                                  {m_host, m_host, m_host, m_host, m_host, m_host, m_host, {}, {}},
-                                 m_clock, nullptr, nullptr);
-        return engines.translate(translatorFromNumber(translatorId), {Typed, 1, u"pepe"_s},
-                                 languages);
+                                 m_clock);
+        return engines.translate(translatorFromNumber(translatorId),
+                                 {Typed, languages.source, languages.target});
     }
 
     bool logged(const QString& text) const { return !m_log.recentLines().filter(text).isEmpty(); }
@@ -66,7 +72,7 @@ protected:
 
 TEST_F(GatewayServerTest, AllSixEnginesGetTheirTranslationBackExactly)
 {
-    const std::pair<int, EngineLanguages> engines[] = {
+    const std::pair<int, Languages> engines[] = {
         {1, choose({}, "es")}, {2, choose({}, "en_es")}, {3, choose({}, "es")},
         {4, choose("0", "3")}, {5, choose({}, "en_es")}, {6, choose("a", "s")},
     };
@@ -83,7 +89,7 @@ TEST_F(GatewayServerTest, AllSixEnginesGetTheirTranslationBackExactly)
 
 TEST_F(GatewayServerTest, AnUnsupportedPairLeavesTheMessageAsTyped)
 {
-    const std::pair<int, EngineLanguages> engines[] = {
+    const std::pair<int, Languages> engines[] = {
         {1, choose("en", "de")}, {2, choose({}, "en_de")}, {3, choose({}, "de")},
         {4, choose("0", "6")},   {5, choose({}, "en_de")}, {6, choose("e", "g")},
     };

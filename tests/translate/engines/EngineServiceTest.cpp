@@ -6,7 +6,6 @@
 #include "translate/engines/BabylonEngine.h"
 #include "translate/engines/BingEngine.h"
 #include "translate/engines/EngineDispatcher.h"
-#include "translate/engines/EngineLanguageSources.h"
 #include "translate/engines/EngineWire.h"
 #include "translate/engines/GoogleEngine.h"
 #include "translate/engines/PromtEngine.h"
@@ -27,23 +26,15 @@ const QString Typed = u"Grüße & more"_s;
 const QByteArray Encoded = EngineWire::encodedText(Typed, EngineWire::TextCapacity);
 const QByteArray TranslateHost = "translate.example";
 
-const LanguageTable GoogleTargets({{33321, "autodetect", u"autodetect"_s},
-                                   {32819, "zh-CN", u"cn"_s},
-                                   {32831, "de", u"de"_s}});
-
-class FixedPartner final : public PartnerLanguageSource {
-public:
-    explicit FixedPartner(QByteArray language) : m_language(std::move(language)) {}
-    QByteArray partnerLanguage(qint32) override { return m_language; }
-
-private:
-    QByteArray m_language;
+// The two languages of a call, in the engine's codes.
+struct Languages {
+    QByteArray source;
+    QByteArray target;
 };
 
-EngineLanguages choose(QByteArray source, QByteArray target, QString flag,
-                       const LanguageTable* table = nullptr)
+Languages choose(QByteArray source, QByteArray target)
 {
-    return {{1, std::move(source), {}}, {2, std::move(target), std::move(flag)}, table};
+    return {std::move(source), std::move(target)};
 }
 
 class EngineService : public ::testing::Test {
@@ -62,12 +53,11 @@ protected:
         return {host, TranslateHost, host, host, host, host, host, {}, {}};
     }
 
-    EngineResult translate(int translatorId, const EngineLanguages& languages,
-                           PartnerLanguageSource* partner = nullptr)
+    EngineResult translate(int translatorId, const Languages& languages)
     {
-        EngineDispatcher engines(m_connections, hosts(), m_clock, partner, nullptr);
-        return engines.translate(translatorFromNumber(translatorId), {Typed, 7, u"anna"_s},
-                                 languages);
+        EngineDispatcher engines(m_connections, hosts(), m_clock);
+        return engines.translate(translatorFromNumber(translatorId),
+                                 {Typed, languages.source, languages.target});
     }
 
     QList<TranslationTestService::Request> requests(int count)
@@ -89,49 +79,43 @@ TEST_F(EngineService, AllSixEnginesTranslateEndToEndWithAndWithoutTheProxyLine)
     struct Case {
         const char* name;
         int translatorId;
-        EngineLanguages languages;
+        Languages languages;
         QString text;
-        QString flag;
         QList<QByteArray (*)(const QByteArray& host, const QByteArray& proxy)> requests;
     };
     const Case cases[] = {
         {"Google",
          1,
-         choose("en", "de", u"de"_s),
+         choose("en", "de"),
          u"[de] "_s + Typed,
-         u"de"_s,
          {[](const QByteArray&, const QByteArray& p) {
              return GoogleEngine::request(TranslateHost, Encoded, "en", "de", p);
          }}},
         {"Yahoo",
          2,
-         choose({}, "en_de", u"de"_s),
+         choose({}, "en_de"),
          u"[en_de] "_s + Typed,
-         u"de"_s,
          {[](const QByteArray& h, const QByteArray& p) {
              return YahooEngine::request(h, Encoded, "en_de", p);
          }}},
         {"Bing",
          3,
-         choose({}, "de", u"de"_s),
+         choose({}, "de"),
          u"[de] "_s + Typed,
-         u"de"_s,
          {[](const QByteArray& h, const QByteArray& p) {
              return BingEngine::request(h, Encoded, {}, "de", p);
          }}},
         {"Babylon",
          4,
-         choose("0", "6", u"de"_s),
+         choose("0", "6"),
          u"[6] "_s + Typed,
-         u"de"_s,
          {[](const QByteArray& h, const QByteArray& p) {
              return BabylonEngine::request(h, Encoded, "0", "6", p);
          }}},
         {"SysTran",
          5,
-         choose({}, "en_fr", u"fr"_s),
+         choose({}, "en_fr"),
          u"[en_fr] "_s + Typed,
-         u"fr"_s,
          {[](const QByteArray& h, const QByteArray& p) {
               return SysTranEngine::cookieRequest(h, p);
           },
@@ -141,9 +125,8 @@ TEST_F(EngineService, AllSixEnginesTranslateEndToEndWithAndWithoutTheProxyLine)
           }}},
         {"Promt",
          6,
-         choose("e", "g", u"de"_s),
+         choose("e", "g"),
          u"[eg] "_s + Typed,
-         u"de"_s,
          {[](const QByteArray& h, const QByteArray& p) {
              return PromtEngine::request(h, Encoded, "e", "g", p);
          }}},
@@ -168,7 +151,6 @@ TEST_F(EngineService, AllSixEnginesTranslateEndToEndWithAndWithoutTheProxyLine)
             const EngineResult result = translate(c.translatorId, c.languages);
             EXPECT_EQ(result.outcome, EngineResult::Outcome::Translated);
             EXPECT_EQ(result.text, c.text);
-            EXPECT_EQ(result.flag, c.flag);
             const auto sent = requests(int(before + c.requests.size()));
             ASSERT_EQ(sent.size(), before + c.requests.size());
             for (qsizetype i = 0; i < c.requests.size(); ++i)
@@ -177,13 +159,13 @@ TEST_F(EngineService, AllSixEnginesTranslateEndToEndWithAndWithoutTheProxyLine)
     }
     EXPECT_EQ(m_clock.totalSleptMs(), 0);
     // Google alone brings a transliteration back.
-    EXPECT_EQ(translate(1, choose("en", "de", u"de"_s)).transliteration, Typed.toLower());
+    EXPECT_EQ(translate(1, choose("en", "de")).transliteration, Typed.toLower());
 }
 
 TEST_F(EngineService, OneFailedExchangeIsRetriedAfterAQuarterSecond)
 {
     m_service.queue(Route::Yahoo, TranslationTestService::drop());
-    const EngineResult result = translate(2, choose({}, "en_de", u"de"_s));
+    const EngineResult result = translate(2, choose({}, "en_de"));
     EXPECT_EQ(result.outcome, EngineResult::Outcome::Translated);
     const auto sent = requests(2);
     ASSERT_EQ(sent.size(), 2);
@@ -193,7 +175,7 @@ TEST_F(EngineService, OneFailedExchangeIsRetriedAfterAQuarterSecond)
     // A second failure stands.
     m_service.queue(Route::Promt, TranslationTestService::drop());
     m_service.queue(Route::Promt, TranslationTestService::drop());
-    EXPECT_EQ(translate(6, choose("e", "g", u"de"_s)).outcome, EngineResult::Outcome::Failed);
+    EXPECT_EQ(translate(6, choose("e", "g")).outcome, EngineResult::Outcome::Failed);
     EXPECT_EQ(requests(4).size(), 4);
     EXPECT_EQ(m_clock.totalSleptMs(), 500);
 }
@@ -206,7 +188,7 @@ TEST_F(EngineService, AServiceThatCannotBeReachedFailsAfterOneRetry)
         closedHost = gone.hostPort();
     }
     m_connections.setUp(Service::Bing, closedHost);
-    EXPECT_EQ(translate(3, choose({}, "de", u"de"_s)).outcome, EngineResult::Outcome::Failed);
+    EXPECT_EQ(translate(3, choose({}, "de")).outcome, EngineResult::Outcome::Failed);
     EXPECT_EQ(m_clock.totalSleptMs(), 250);
 }
 
@@ -214,7 +196,7 @@ TEST_F(EngineService, SysTranSendsABareCookieLineWhenTheCookieRequestFails)
 {
     m_service.queue(Route::SysTranCookie, TranslationTestService::drop());
     m_service.queue(Route::SysTranCookie, TranslationTestService::drop());
-    const EngineResult result = translate(5, choose({}, "en_de", u"de"_s));
+    const EngineResult result = translate(5, choose({}, "en_de"));
     EXPECT_EQ(result.outcome, EngineResult::Outcome::Translated);
     const auto sent = requests(3);
     ASSERT_EQ(sent.size(), 3);
@@ -222,22 +204,10 @@ TEST_F(EngineService, SysTranSendsABareCookieLineWhenTheCookieRequestFails)
     EXPECT_TRUE(sent[2].bytes.contains("\r\nCookie:\r\nContent-Type: "));
 }
 
-TEST_F(EngineService, SameLanguageIsSkippedWithoutARequest)
+TEST_F(EngineService, AResolvedTargetGoesOutAsItIsWithTheSourceLeftToTheService)
 {
-    EXPECT_EQ(translate(1, choose("en", "en", u"gb"_s)).outcome, EngineResult::Outcome::Skipped);
-    FixedPartner german("de");
-    EXPECT_EQ(translate(3, choose("de", "autodetect", u"autodetect"_s), &german).outcome,
-              EngineResult::Outcome::Skipped);
-    EXPECT_FALSE(m_service.waitForRequests(1, 300));
-}
-
-TEST_F(EngineService, AutodetectAsksThePartnerAndSendsTheMappedCode)
-{
-    FixedPartner partner("zh-Hans");
-    const EngineResult result =
-        translate(1, choose({}, "autodetect", u"autodetect"_s, &GoogleTargets), &partner);
+    const EngineResult result = translate(1, choose({}, "zh-CN"));
     EXPECT_EQ(result.text, u"[zh-CN] "_s + Typed);
-    EXPECT_EQ(result.flag, u"cn"_s);
     const auto sent = requests(1);
     ASSERT_EQ(sent.size(), 1);
     EXPECT_TRUE(sent[0].bytes.contains("&sl=auto&tl=zh-CN HTTP/1.0\r\nHost: translate.example"));
@@ -248,26 +218,26 @@ TEST_F(EngineService, ServiceSpecificAnswers)
     using namespace test::ServiceAnswers;
     m_service.queue(Route::Google, TranslationTestService::reply(
                                        googleSentences({{u"Eins. "_s, {}}, {u"Zwei."_s, {}}})));
-    EXPECT_EQ(translate(1, choose("en", "de", u"de"_s)).text, u"Eins. Zwei."_s);
+    EXPECT_EQ(translate(1, choose("en", "de")).text, u"Eins. Zwei."_s);
 
     m_service.queue(Route::Babylon, TranslationTestService::reply(babylonBare("Hallo Welt")));
-    EXPECT_EQ(translate(4, choose("0", "6", u"de"_s)).text, u"Hallo Welt"_s);
+    EXPECT_EQ(translate(4, choose("0", "6")).text, u"Hallo Welt"_s);
 
     m_service.queue(Route::Promt, TranslationTestService::reply(promtErrorPage()));
-    EXPECT_EQ(translate(6, choose("e", "g", u"de"_s)).text, Typed);
+    EXPECT_EQ(translate(6, choose("e", "g")).text, Typed);
 
     m_service.queue(Route::Google,
                     TranslationTestService::reply(httpAnswer("application/json", "{}")));
-    EXPECT_EQ(translate(1, choose("en", "de", u"de"_s)).outcome, EngineResult::Outcome::Failed);
+    EXPECT_EQ(translate(1, choose("en", "de")).outcome, EngineResult::Outcome::Failed);
 }
 
 TEST_F(EngineService, NumbersOutsideOneToSixSelectGoogle)
 {
     for (const int id : {0, 7, -1})
-        translate(id, choose("en", "de", u"de"_s));
+        translate(id, choose("en", "de"));
     // Even a value that never came through the number check.
-    EngineDispatcher engines(m_connections, hosts(), m_clock, nullptr, nullptr);
-    engines.translate(TranslatorId(9), {Typed, 7, {}}, choose("en", "de", u"de"_s));
+    EngineDispatcher engines(m_connections, hosts(), m_clock);
+    engines.translate(TranslatorId(9), {Typed, "en", "de"});
     for (const auto& request : requests(4))
         EXPECT_EQ(request.route, Route::Google);
 }
@@ -277,10 +247,10 @@ TEST_F(EngineService, TextTooLongForARequestFailsWithoutOne)
     // 99999 bytes and the terminator fit; one more byte does not.
     const QString longest(EngineWire::TextCapacity - 1, u'a');
     const QString tooLong = longest + u'a';
-    EngineDispatcher engines(m_connections, hosts(), m_clock, nullptr, nullptr);
+    EngineDispatcher engines(m_connections, hosts(), m_clock);
     for (int id = 1; id <= 6; ++id) {
-        const EngineResult result = engines.translate(translatorFromNumber(id), {tooLong, 7, {}},
-                                                      choose("en", "de_en", u"de"_s));
+        const EngineResult result =
+            engines.translate(translatorFromNumber(id), {tooLong, "en", "de_en"});
         EXPECT_EQ(result.outcome, EngineResult::Outcome::Failed) << id;
     }
     HttpConnection own(m_boxes);
@@ -292,8 +262,7 @@ TEST_F(EngineService, TextTooLongForARequestFailsWithoutOne)
     EXPECT_TRUE(GoogleEngine::translateDetecting(context, detectingTooLong, "fr").text.isEmpty());
     EXPECT_TRUE(m_service.requests().isEmpty());
 
-    EXPECT_EQ(engines.translate(TranslatorId::Google, {longest, 7, {}}, choose("en", "de", u"de"_s))
-                  .outcome,
+    EXPECT_EQ(engines.translate(TranslatorId::Google, {longest, "en", "de"}).outcome,
               EngineResult::Outcome::Translated);
 }
 

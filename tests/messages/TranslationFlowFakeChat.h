@@ -1,6 +1,7 @@
 #pragma once
 
-#include "translate/flows/TranslationChat.h"
+#include "messages/ContactsPort.h"
+#include "messages/TranslationChat.h"
 
 #include <QHash>
 #include <QList>
@@ -9,9 +10,9 @@
 
 namespace verbalink::test {
 
-// The chat client as the translation flows see it: records what they do, answers from tables.
-// Thread-safe, as the incoming flow calls it from its threads.
-class FakeTranslationChat final : public TranslationChat {
+// The chat client as the translation flows see it: records what they do, answers from tables;
+// every partner speaks English. Thread-safe, as the incoming flow calls it from its threads.
+class FakeTranslationChat final : public TranslationChat, public ContactsPort {
 public:
     struct Replacement {
         qint32 id;
@@ -23,7 +24,7 @@ public:
         bool onlyKnown;
     };
 
-    QByteArray partnerLanguage(qint32) override { return "en"; }
+    QByteArray partnerLanguage(const QString&) override { return "en"; }
     bool replaceMessageBody(qint32 messageId, const QString& text) override
     {
         std::lock_guard lock(m_mutex);

@@ -1,10 +1,10 @@
-#include "translate/flows/OutgoingTranslation.h"
+#include "messages/OutgoingTranslation.h"
 
+#include "messages/OutgoingOptions.h"
+#include "messages/OutgoingTranslationLayout.h"
+#include "messages/TranslationChat.h"
 #include "translate/engines/EngineDispatcher.h"
-#include "translate/flows/OutgoingOptions.h"
-#include "translate/flows/OutgoingTranslationLanguages.h"
-#include "translate/flows/OutgoingTranslationLayout.h"
-#include "translate/flows/TranslationChat.h"
+#include "translate/engines/EngineWire.h"
 #include "translate/languages/LanguageSelection.h"
 
 namespace verbalink {
@@ -17,10 +17,9 @@ const QString EndSentLine = QStringLiteral("Translate End(with send)");
 
 } // namespace
 
-OutgoingTranslation::OutgoingTranslation(TranslationChat& chat, EngineDispatcher& engines,
-                                         const LanguageSelection& languages,
-                                         const OutgoingOptions& options)
-    : m_chat(chat), m_engines(engines), m_languages(languages), m_options(options)
+OutgoingTranslation::OutgoingTranslation(Links links)
+    : m_chat(links.chat), m_engines(links.engines), m_languages(links.languages),
+      m_options(links.options), m_resolver(links.rules, links.contacts)
 {}
 
 void OutgoingTranslation::setSpellCheck(std::shared_ptr<OutgoingSpellCheck> spellCheck)
@@ -41,19 +40,23 @@ void OutgoingTranslation::run(const OutgoingJob& job)
         return;
     }
 
-    const LanguageSnapshot languages = m_languages.snapshot();
-    const EngineResult result = m_engines.translate(
-        languages.translator, {body, job.id, job.partner}, outgoingEngineLanguages(languages));
-    switch (result.outcome) {
-    case EngineResult::Outcome::Skipped:
-        keepUntranslated(job, body, corrected);
-        return;
-    case EngineResult::Outcome::Failed:
+    // Too long for any request: nobody is asked about languages for it.
+    if (!EngineWire::fits(body, EngineWire::TextCapacity)) {
         m_chat.log(EndLine);
         keepUntranslated(job, body, corrected);
         return;
-    case EngineResult::Outcome::Translated:
-        break;
+    }
+    const ResolvedLanguages languages = m_resolver.resolve(m_languages.snapshot(), job.partner);
+    if (languages.same) {
+        keepUntranslated(job, body, corrected);
+        return;
+    }
+    const EngineResult result =
+        m_engines.translate(languages.translator, {body, languages.source, languages.target});
+    if (result.outcome == EngineResult::Outcome::Failed) {
+        m_chat.log(EndLine);
+        keepUntranslated(job, body, corrected);
+        return;
     }
     // Encrypted, the body still has to replace the placeholder the chat shows meanwhile.
     if (result.text == body && !m_chat.encryptionOn()) {
@@ -61,7 +64,7 @@ void OutgoingTranslation::run(const OutgoingJob& job)
         keepUntranslated(job, body, corrected);
         return;
     }
-    sendTranslated(job, body, result, languages.translator == TranslatorId::Google);
+    sendTranslated(job, body, result, languages);
 }
 
 QString OutgoingTranslation::spellChecked(const QString& body) const
@@ -80,14 +83,16 @@ void OutgoingTranslation::keepUntranslated(const OutgoingJob& job, const QString
 }
 
 void OutgoingTranslation::sendTranslated(const OutgoingJob& job, const QString& body,
-                                         const EngineResult& result, bool google)
+                                         const EngineResult& result,
+                                         const ResolvedLanguages& languages)
 {
     OutgoingTranslationLayout layout;
     layout.hideOriginal = m_options.hideOriginal();
     layout.showFlag = m_options.showFlags();
-    layout.showTransliteration = google && m_options.showTransliteration();
-    m_chat.replaceMessageBody(job.id,
-                              layout.body(body, result.text, result.transliteration, result.flag));
+    layout.showTransliteration =
+        languages.translator == TranslatorId::Google && m_options.showTransliteration();
+    m_chat.replaceMessageBody(
+        job.id, layout.body(body, result.text, result.transliteration, languages.flag));
     m_chat.log(EndSentLine);
 }
 

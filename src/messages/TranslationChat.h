@@ -1,17 +1,16 @@
 #pragma once
 
-#include "translate/engines/EngineLanguageSources.h"
-
 #include <QByteArray>
 #include <QString>
 
 namespace verbalink {
 
 // What the translation flows need from the chat client: replace an outgoing message, post a
-// message to a contact, names and languages, whether bodies go out encrypted, and the debug
-// log. Every call may come from a worker thread.
-class TranslationChat : public PartnerLanguageSource {
+// message to a contact, names, the client's language, whether bodies go out encrypted, and the
+// debug log. Every call may come from a worker thread.
+class TranslationChat {
 public:
+    virtual ~TranslationChat() = default;
     virtual bool replaceMessageBody(qint32 messageId, const QString& text) = 0;
     virtual bool postMessageTo(const QString& name, const QString& text, bool onlyKnown) = 0;
     virtual QString displayName(const QString& handle) = 0;

@@ -4,8 +4,8 @@
 #include "ServiceAnswers.h"
 #include "TranslationFlowFakeChat.h"
 #include "TranslationTestService.h"
-#include "translate/flows/IncomingOptions.h"
-#include "translate/flows/IncomingTranslation.h"
+#include "messages/IncomingOptions.h"
+#include "messages/IncomingTranslation.h"
 #include "translate/languages/LanguageSelection.h"
 #include "translate/net/ServiceConnections.h"
 

@@ -1,4 +1,4 @@
-#include "translate/flows/OutgoingTranslationLayout.h"
+#include "messages/OutgoingTranslationLayout.h"
 
 namespace verbalink {
 

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "translate/flows/TranslationChat.h"
+#include "messages/ContactsPort.h"
+#include "messages/TranslationChat.h"
 
 namespace verbalink {
 
 class SkypeConnection;
 
-// The translation flows' view of the real link to the chat client.
-class TranslationChatLink final : public TranslationChat {
+// The message flows' view of the real link to the chat client and its contacts.
+class TranslationChatLink final : public TranslationChat, public ContactsPort {
 public:
     explicit TranslationChatLink(SkypeConnection& link);
 
-    QByteArray partnerLanguage(qint32 messageId) override;
+    QByteArray partnerLanguage(const QString& handle) override;
     bool replaceMessageBody(qint32 messageId, const QString& text) override;
     bool postMessageTo(const QString& name, const QString& text, bool onlyKnown) override;
     QString displayName(const QString& handle) override;

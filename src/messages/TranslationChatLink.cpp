@@ -1,4 +1,4 @@
-#include "translate/flows/TranslationChatLink.h"
+#include "messages/TranslationChatLink.h"
 
 #include "skype/SkypeConnection.h"
 
@@ -6,9 +6,9 @@ namespace verbalink {
 
 TranslationChatLink::TranslationChatLink(SkypeConnection& link) : m_link(link) {}
 
-QByteArray TranslationChatLink::partnerLanguage(qint32 messageId)
+QByteArray TranslationChatLink::partnerLanguage(const QString& handle)
 {
-    return m_link.partnerLanguage(messageId);
+    return m_link.partnerLanguage(handle);
 }
 
 bool TranslationChatLink::replaceMessageBody(qint32 messageId, const QString& text)

@@ -2,8 +2,8 @@
 #include "FakeMessageBox.h"
 #include "FakeSkypeTransport.h"
 #include "QtPrinters.h"
+#include "messages/TranslationChatLink.h"
 #include "skype/SkypeConnection.h"
-#include "translate/flows/TranslationChatLink.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(TranslationFlowChatLink, PassesTheLinksStateThrough)
 
     // A message the link does not track cannot be replaced.
     EXPECT_FALSE(chat.replaceMessageBody(7, u"x"_s));
-    EXPECT_EQ(chat.partnerLanguage(7), QByteArray("en"));
+    EXPECT_EQ(chat.partnerLanguage(u"bob"_s), QByteArray("en"));
 }
 
 } // namespace

@@ -1,14 +1,10 @@
-#include "translate/engines/EngineTargetRule.h"
+#include "translate/engines/EngineLanguageCodes.h"
 
-#include "translate/engines/EngineLanguageSources.h"
-
-#include <utility>
+#include <cstddef>
 
 namespace verbalink {
 
 namespace {
-
-constexpr QByteArrayView Autodetect = "autodetect";
 
 struct CodePair {
     QByteArrayView from;
@@ -56,54 +52,6 @@ QByteArray mapPartnerLanguage(EngineMapping mapping, QByteArrayView language)
         return lookUp(PromtCodes, language, "e");
     }
     return language.toByteArray();
-}
-
-EngineTargetRule::EngineTargetRule(PartnerLanguageSource* partner, PerUserLanguageSource* perUser)
-    : m_partner(partner), m_perUser(perUser)
-{}
-
-EngineTarget EngineTargetRule::choose(EngineMapping mapping, const EngineLanguages& languages,
-                                      const EngineCall& call) const
-{
-    const QByteArray& source = languages.source.code;
-    const QByteArray& menuTarget = languages.target.code;
-    const QByteArray perUser = perUserLanguage(call.partner);
-
-    EngineTarget target;
-    if (menuTarget == Autodetect) {
-        const QByteArray language = perUser.isEmpty() ? partnerLanguage(call.messageId) : perUser;
-        target.code = mapPartnerLanguage(mapping, language);
-    } else if (!perUser.isEmpty()) {
-        target.code = mapPartnerLanguage(mapping, perUser);
-    } else {
-        target.code = menuTarget;
-    }
-    if (source == target.code) {
-        target.skipped = true;
-        return target;
-    }
-
-    if (languages.target.flag != QLatin1String("autodetect") && perUser.isEmpty()) {
-        target.flag = languages.target.flag;
-    } else if (languages.targetTable) {
-        if (const LanguageEntry* entry = languages.targetTable->byCode(target.code))
-            target.flag = entry->flag;
-    }
-    return target;
-}
-
-QByteArray EngineTargetRule::perUserLanguage(const QString& partner) const
-{
-    if (!m_perUser || !m_perUser->hasRules())
-        return {};
-    return m_perUser->perUserLanguage(partner);
-}
-
-QByteArray EngineTargetRule::partnerLanguage(qint32 messageId) const
-{
-    if (!m_partner)
-        return "en";
-    return m_partner->partnerLanguage(messageId);
 }
 
 } // namespace verbalink

@@ -4,9 +4,10 @@
 #include "ServiceAnswers.h"
 #include "TranslationFlowFakeChat.h"
 #include "TranslationTestService.h"
+#include "messages/OutgoingOptions.h"
+#include "messages/OutgoingTranslation.h"
 #include "translate/engines/EngineDispatcher.h"
-#include "translate/flows/OutgoingOptions.h"
-#include "translate/flows/OutgoingTranslation.h"
+#include "translate/filter/TranslationFilter.h"
 #include "translate/languages/LanguageSelection.h"
 #include "translate/languages/LanguageTables.h"
 #include "translate/net/ServiceConnections.h"
@@ -93,13 +94,12 @@ protected:
                                 m_service.hostPort(),
                                 {},
                                 {}},
-                               m_clock,
-                               &m_chat,
-                               nullptr};
+                               m_clock};
     NoCheckMarks m_marks;
     LanguageSelection m_languages{m_marks};
     OutgoingOptions m_options;
-    OutgoingTranslation m_flow{m_chat, m_engines, m_languages, m_options};
+    TranslationFilter m_rules;
+    OutgoingTranslation m_flow{{m_chat, m_chat, m_rules, m_engines, m_languages, m_options}};
 };
 
 TEST_F(OutgoingTranslationFlow, LaysOutTheTranslationAsTheOptionsSay)
@@ -125,7 +125,7 @@ TEST_F(OutgoingTranslationFlow, LaysOutTheTranslationAsTheOptionsSay)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::FakeTranslationChat chat;
-        OutgoingTranslation flow(chat, m_engines, m_languages, m_options);
+        OutgoingTranslation flow({chat, chat, m_rules, m_engines, m_languages, m_options});
         m_languages.select(LanguageMenu::GoogleTarget, c.target);
         m_options.setShowFlags(c.flags);
         m_options.setShowTransliteration(c.transliteration);
@@ -152,7 +152,7 @@ TEST_F(OutgoingTranslationFlow, TranslationEqualToTheTypedTextLeavesTheMessageUn
     // Encrypted, the placeholder must be replaced all the same.
     test::FakeTranslationChat encrypted;
     encrypted.setEncryption(true);
-    OutgoingTranslation flow(encrypted, m_engines, m_languages, m_options);
+    OutgoingTranslation flow({encrypted, encrypted, m_rules, m_engines, m_languages, m_options});
     m_service.queue(Route::Google, same);
     flow.run({u"Hello"_s, u"anna"_s, MessageId});
     ASSERT_EQ(encrypted.replacements().size(), 1);
@@ -166,7 +166,7 @@ TEST_F(OutgoingTranslationFlow, FailedCallKeepsTheTypedTextAndSendsItEncryptedWh
         SCOPED_TRACE(encryption);
         test::FakeTranslationChat chat;
         chat.setEncryption(encryption);
-        OutgoingTranslation flow(chat, m_engines, m_languages, m_options);
+        OutgoingTranslation flow({chat, chat, m_rules, m_engines, m_languages, m_options});
         // Both the request and its retry go unanswered.
         m_service.queue(Route::Google, TranslationTestService::drop());
         m_service.queue(Route::Google, TranslationTestService::drop());
@@ -269,7 +269,7 @@ TEST_F(OutgoingTranslationFlow, EachEngineGetsItsOwnMenusFromOneSnapshot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.translator);
         test::FakeTranslationChat chat;
-        OutgoingTranslation flow(chat, m_engines, m_languages, m_options);
+        OutgoingTranslation flow({chat, chat, m_rules, m_engines, m_languages, m_options});
         m_languages.setTranslator(c.translator);
         const qsizetype before = m_service.requests().size();
 
