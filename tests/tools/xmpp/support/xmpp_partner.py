@@ -113,7 +113,10 @@ class Account(slixmpp.ClientXMPP):
 
     def leave(self, failure):
         self.failure = failure
-        self.abort()
+        if self.transport is not None:
+            self.abort()
+        else:
+            self.event("disconnected", failure)
 
     def on_message(self, msg):
         xml = msg.xml
@@ -228,14 +231,14 @@ class Partner:
         self.account = account
         result = self.loop.create_future()
         account.add_event_handler("session_start", lambda _: self.start_session(account, result))
+        # A refusal ends the attempt for good: a partner that reconnects does not retry it.
         account.add_event_handler("failed_all_auth",
-                                  lambda _: self.fail(result, "authentication failed"))
-        account.add_event_handler("no_auth",
-                                  lambda _: self.fail(result, "no usable login method"))
+                                  lambda _: account.leave("authentication failed"))
+        account.add_event_handler("no_auth", lambda _: account.leave("no usable login method"))
+        account.add_event_handler("ssl_invalid_chain",
+                                  lambda _: account.leave("certificate not trusted"))
         account.add_event_handler("connection_failed",
                                   lambda error: self.connection_failed(account, result, error))
-        account.add_event_handler("ssl_invalid_chain",
-                                  lambda _: self.fail(result, "certificate not trusted"))
         account.add_event_handler("disconnected",
                                   lambda reason: self.disconnected(account, result, reason))
         account.dial()
@@ -297,7 +300,7 @@ class Partner:
         account = self.online()
         msg = account.make_message(mto=command["to"], mbody=body,
                                    mtype=command.get("type", "chat"))
-        msg["id"] = command.get("newId") or command.get("messageId") or account.new_id()
+        msg["id"] = command.get("messageId") or account.new_id()
         # slixmpp marks every message with its stream's language, "en"; a test's message carries
         # the language it asks for, or none.
         msg.xml.attrib.pop(NS_XML_LANG, None)
