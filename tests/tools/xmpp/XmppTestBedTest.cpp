@@ -3,11 +3,14 @@
 #include "ProsodyServer.h"
 #include "XmppPartner.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -52,14 +55,22 @@ protected:
         ASSERT_TRUE(m_server->start(error)) << error;
     }
 
-    // A partner logged in as `user`, with the server's own TLS settings.
-    XmppPartner& partner(const QString& user, bool reconnect = false)
+    // A partner whose script runs, not yet logged in.
+    XmppPartner& idlePartner()
     {
         auto& partner = *m_partners.emplace_back(std::make_unique<XmppPartner>());
         QString error;
         EXPECT_TRUE(partner.start(error)) << error;
+        return partner;
+    }
+
+    // A partner logged in as `user` with the server's own TLS settings, changed by `adjust`.
+    XmppPartner& partner(const QString& user, const std::function<void(PartnerLogin&)>& adjust = {})
+    {
+        XmppPartner& partner = idlePartner();
         PartnerLogin login = PartnerLogin::to(*m_server, user);
-        login.reconnect = reconnect;
+        if (adjust)
+            adjust(login);
         const PartnerReply reply = partner.connect(login);
         EXPECT_TRUE(reply.ok) << reply.error << "\n" << partner.log() << m_server->log();
         return partner;
@@ -192,9 +203,8 @@ TEST_F(XmppTestBedTest, TlsAcceptsTheCertificateByFingerprintOnly)
     XmppPartner& alice = partner(u"alice"_s);
     ASSERT_FALSE(alice.jid().isEmpty());
 
-    XmppPartner& bob = *m_partners.emplace_back(std::make_unique<XmppPartner>());
+    XmppPartner& bob = idlePartner();
     QString error;
-    ASSERT_TRUE(bob.start(error)) << error;
     PartnerLogin login = PartnerLogin::to(*m_server, u"bob"_s);
     const auto refusedWith = [&](const QString& fingerprint) {
         login.fingerprint = fingerprint;
@@ -252,7 +262,7 @@ TEST_F(XmppTestBedTest, ARestartKeepsPortAndDataWhilePartnersReconnect)
     startServer({.roster = true});
     const quint16 port = m_server->port();
     const qint64 firstPid = m_server->pid();
-    XmppPartner& alice = partner(u"alice"_s, true);
+    XmppPartner& alice = partner(u"alice"_s, [](PartnerLogin& login) { login.reconnect = true; });
     // Bob is offline: the message waits on the server, across the restart.
     ASSERT_TRUE(alice.send({.to = m_server->jid(u"bob"_s), .body = u"While you were out"_s}).ok);
 
@@ -286,6 +296,95 @@ TEST_F(XmppTestBedTest, ARestartKeepsPortAndDataWhilePartnersReconnect)
     ASSERT_TRUE(alice.send({.to = m_server->jid(u"bob"_s), .body = u"Back again"_s}).ok);
     EXPECT_TRUE(
         bob.waitForMessage([](const PartnerMessage& m) { return m.body == u"Back again"_s; }));
+}
+
+TEST_F(XmppTestBedTest, StrangersSubscribeAndSeeProfilesAndFeatures)
+{
+    startServer({});
+    XmppPartner& alice = partner(u"alice"_s);
+    XmppPartner& bob = partner(u"bob"_s, [](PartnerLogin& login) {
+        login.advertiseCorrections = false;
+        login.answerReceipts = false;
+    });
+    const QString aliceJid = m_server->jid(u"alice"_s);
+    const QString bobJid = m_server->jid(u"bob"_s);
+
+    // Bob accepts Alice's request (and asks back): each then sees the other's presence.
+    ASSERT_TRUE(alice.subscribe(bobJid).ok);
+    EXPECT_TRUE(bob.waitForEvent(
+        u"subscribe"_s, [&](const QJsonObject& e) { return e[u"from"_s].toString() == aliceJid; }));
+    const auto seesBob = [&](const QJsonObject& e) {
+        return e[u"from"_s].toString() == bob.jid();
+    };
+    ASSERT_TRUE(alice.waitForEvent(u"presence"_s, seesBob)) << alice.log();
+
+    const QStringList aliceOffers = bob.featuresOf(alice.jid()).texts(u"features"_s);
+    EXPECT_TRUE(aliceOffers.contains(u"urn:xmpp:message-correct:0"_s)) << aliceOffers.join(u' ');
+    EXPECT_TRUE(aliceOffers.contains(u"urn:xmpp:receipts"_s));
+    const QStringList bobOffers = alice.featuresOf(bob.jid()).texts(u"features"_s);
+    EXPECT_TRUE(bobOffers.contains(u"http://jabber.org/protocol/disco#info"_s));
+    EXPECT_FALSE(bobOffers.contains(u"urn:xmpp:message-correct:0"_s));
+    EXPECT_FALSE(bobOffers.contains(u"urn:xmpp:receipts"_s));
+
+    // Bob does not answer receipt requests: his answer overtakes any receipt he would have sent.
+    ASSERT_TRUE(
+        alice.send({.to = bobJid, .body = u"Got it?"_s, .id = u"ask"_s, .requestReceipt = true})
+            .ok);
+    ASSERT_TRUE(bob.waitForMessage([](const PartnerMessage& m) { return m.id == u"ask"_s; }));
+    ASSERT_TRUE(bob.send({.to = aliceJid, .body = u"Yes"_s}).ok);
+    ASSERT_TRUE(alice.waitForMessage([](const PartnerMessage& m) { return m.body == u"Yes"_s; }));
+    EXPECT_TRUE(alice.events(u"receipt"_s).isEmpty());
+
+    const QTemporaryDir folder;
+    const QString photo = folder.filePath(u"alice.jpg"_s);
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    ASSERT_TRUE(image.save(photo, "JPEG"));
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString photoHash = QString::fromLatin1(
+        QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+
+    const PartnerReply published = alice.publishVcard(u"Alice Liddell"_s, photo);
+    ASSERT_TRUE(published.ok) << published.error << alice.log();
+    EXPECT_EQ(published.text(u"photoHash"_s), photoHash);
+    const PartnerReply vcard = bob.vcardOf(aliceJid);
+    ASSERT_TRUE(vcard.ok) << vcard.error;
+    EXPECT_EQ(vcard.text(u"fullName"_s), u"Alice Liddell"_s);
+    EXPECT_EQ(vcard.text(u"photoType"_s), u"image/jpeg"_s);
+    EXPECT_EQ(vcard.text(u"photoHash"_s), photoHash);
+    EXPECT_TRUE(bob.waitForEvent(u"presence"_s, [&](const QJsonObject& e) {
+        return e[u"from"_s].toString() == alice.jid() && e[u"avatarHash"_s].toString() == photoHash;
+    }));
+}
+
+TEST_F(XmppTestBedTest, RefusalsComeBackAsErrors)
+{
+    startServer({});
+    XmppPartner& partner = idlePartner();
+    EXPECT_EQ(partner.send({.to = m_server->jid(u"bob"_s), .body = u"Hi"_s}).error,
+              u"not connected"_s);
+
+    const struct {
+        const char* name;
+        std::function<void(PartnerLogin&)> adjust;
+        QString error;
+    } cases[] = {
+        {"wrong password", [](PartnerLogin& l) { l.password = u"guess"_s; },
+         u"authentication failed"_s},
+        {"unknown user", [&](PartnerLogin& l) { l.jid = m_server->jid(u"mallory"_s); },
+         u"authentication failed"_s},
+        // Registration is closed: nobody becomes an account by trying.
+        {"no server there", [](PartnerLogin& l) { l.port = 1; }, u"connection failed"_s},
+    };
+    for (const auto& c : cases) {
+        PartnerLogin login = PartnerLogin::to(*m_server, u"alice"_s);
+        c.adjust(login);
+        const PartnerReply reply = partner.connect(login);
+        EXPECT_FALSE(reply.ok) << c.name;
+        EXPECT_TRUE(reply.error.startsWith(c.error)) << c.name << ": " << reply.error;
+    }
+    EXPECT_TRUE(partner.connect(PartnerLogin::to(*m_server, u"alice"_s)).ok) << partner.log();
 }
 
 TEST_F(XmppTestBedTest, NothingOutlivesTheServerObject)

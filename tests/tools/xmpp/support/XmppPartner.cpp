@@ -1,6 +1,7 @@
 #include "XmppPartner.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,14 @@ QString seconds(std::chrono::milliseconds timeout)
 }
 
 } // namespace
+
+QStringList PartnerReply::texts(const QString& key) const
+{
+    QStringList found;
+    for (const QJsonValue& value : fields.value(key).toArray())
+        found.append(value.toString());
+    return found;
+}
 
 XmppPartner::~XmppPartner()
 {
@@ -113,6 +122,16 @@ PartnerReply XmppPartner::publishVcard(const QString& fullName, const QString& p
 PartnerReply XmppPartner::subscribe(const QString& jid)
 {
     return command({{u"cmd"_s, u"subscribe"_s}, {u"to"_s, jid}});
+}
+
+PartnerReply XmppPartner::vcardOf(const QString& jid)
+{
+    return command({{u"cmd"_s, u"getVcard"_s}, {u"jid"_s, jid}});
+}
+
+PartnerReply XmppPartner::featuresOf(const QString& jid)
+{
+    return command({{u"cmd"_s, u"features"_s}, {u"jid"_s, jid}});
 }
 
 std::optional<QJsonObject>

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
 #include <functional>
@@ -31,6 +32,7 @@ struct PartnerReply {
     QJsonObject fields;
 
     QString text(const QString& key) const { return fields.value(key).toString(); }
+    QStringList texts(const QString& key) const;
     bool flag(const QString& key) const { return fields.value(key).toBool(); }
 };
 
@@ -67,7 +69,13 @@ public:
     // hash in presence (XEP-0153); reply "photoHash".
     PartnerReply publishVcard(const QString& fullName, const QString& photoFile,
                               const QString& photoType = QStringLiteral("image/jpeg"));
+    // Asks `jid` for a presence subscription.
     PartnerReply subscribe(const QString& jid);
+    // The vCard of a bare JID as the server keeps it; reply "fullName", "photoType", "photoHash"
+    // (SHA-1 hex of the photo, as in presence).
+    PartnerReply vcardOf(const QString& jid);
+    // The disco#info features of a JID (a full JID for a client); reply "features".
+    PartnerReply featuresOf(const QString& jid);
 
     // The first event (by name, e.g. "message", "receipt", "occupant", "presence", "subscribe",
     // "online", "disconnected", "tls-refused", "message-error") that matches, waiting for it if

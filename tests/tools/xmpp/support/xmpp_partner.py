@@ -392,6 +392,19 @@ class Partner:
         account.send_presence()
         return {"photoHash": hashlib.sha1(photo).hexdigest() if photo else ""}
 
+    async def cmd_getVcard(self, command):
+        result = await self.online()["xep_0054"].get_vcard(command["jid"], cached=False,
+                                                           timeout=30)
+        vcard = result["vcard_temp"]
+        photo = vcard["PHOTO"]["BINVAL"] or b""
+        return {"fullName": vcard["FN"], "photoType": vcard["PHOTO"]["TYPE"],
+                "photoHash": hashlib.sha1(photo).hexdigest() if photo else ""}
+
+    async def cmd_features(self, command):
+        result = await self.online()["xep_0030"].get_info(jid=command["jid"], cached=False,
+                                                          timeout=30)
+        return {"features": sorted(result["disco_info"]["features"])}
+
     async def cmd_subscribe(self, command):
         self.online().send_presence_subscription(pto=command["to"])
 
