@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -317,6 +318,17 @@ TEST_F(XmppTestBedTest, StrangersSubscribeAndSeeProfilesAndFeatures)
         return e[u"from"_s].toString() == bob.jid();
     };
     ASSERT_TRUE(alice.waitForEvent(u"presence"_s, seesBob)) << alice.log();
+
+    // What the server offers: stream management, carbons, vCards, group chats.
+    const auto online = alice.waitForEvent(u"online"_s, {});
+    ASSERT_TRUE(online);
+    EXPECT_TRUE((*online)[u"streamFeatures"_s].toArray().contains(u"urn:xmpp:sm:3"_s));
+    const QStringList server = alice.featuresOf(m_server->domain()).texts(u"features"_s);
+    for (const QString& feature : {u"urn:xmpp:carbons:2"_s, u"vcard-temp"_s, u"urn:xmpp:ping"_s})
+        EXPECT_TRUE(server.contains(feature)) << feature << " in " << server.join(u' ');
+    EXPECT_TRUE(alice.featuresOf(m_server->mucDomain())
+                    .texts(u"features"_s)
+                    .contains(u"http://jabber.org/protocol/muc"_s));
 
     const QStringList aliceOffers = bob.featuresOf(alice.jid()).texts(u"features"_s);
     EXPECT_TRUE(aliceOffers.contains(u"urn:xmpp:message-correct:0"_s)) << aliceOffers.join(u' ');

@@ -54,6 +54,7 @@ class Account(slixmpp.ClientXMPP):
         self.options = options
         # Why the server was left, when the partner left it on purpose.
         self.failure = None
+        self.stream_features = []
         self.tls = bool(options.get("tls", False))
         self.server_address = (options.get("host", "127.0.0.1"), int(options["port"]))
         self.register_plugin("xep_0030")
@@ -106,6 +107,8 @@ class Account(slixmpp.ClientXMPP):
             self.leave("certificate refused: fingerprint %s" % actual)
 
     def on_features(self, features):
+        # What the last stream offered (after login: binding, stream management, ...).
+        self.stream_features = sorted({child.tag.strip("{").split("}")[0] for child in features.xml})
         # Without TLS a server that requires it offers nothing to log in with: say so at once.
         required = features.xml.find("{%s}starttls/{%s}required" % (NS_TLS, NS_TLS))
         if required is not None and not self.tls:
@@ -252,7 +255,7 @@ class Partner:
         async def start():
             account.send_presence()
             await account.get_roster()
-            emit("online", jid=str(account.boundjid))
+            emit("online", jid=str(account.boundjid), streamFeatures=account.stream_features)
             if not result.done():
                 result.set_result({"jid": str(account.boundjid)})
         asyncio.ensure_future(start())
