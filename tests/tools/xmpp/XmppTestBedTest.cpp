@@ -152,6 +152,11 @@ struct RoomCase {
     bool visible;
 };
 
+void PrintTo(const RoomCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class XmppTestBedRoomTest : public XmppTestBedTest,
                             public ::testing::WithParamInterface<RoomCase> {};
 
@@ -235,11 +240,11 @@ TEST_F(XmppTestBedTest, TlsAcceptsTheCertificateByFingerprintOnly)
     ASSERT_NE(second, first);
     login.tls = true;
     EXPECT_TRUE(refusedWith(first));
-    const QString secondHex = QString(second).toLower().remove(u':');
     EXPECT_TRUE(bob.waitForEvent(u"tls-refused"_s, [&](const QJsonObject& e) {
-        return e[u"fingerprint"_s].toString() == secondHex;
+        return e[u"fingerprint"_s].toString() == second;
     }));
-    login.fingerprint = secondHex;
+    // Any case, colons optional.
+    login.fingerprint = QString(second).toLower().remove(u':');
     const PartnerReply accepted = bob.connect(login);
     EXPECT_TRUE(accepted.ok) << accepted.error;
 }

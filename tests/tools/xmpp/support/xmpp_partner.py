@@ -103,8 +103,10 @@ class Account(slixmpp.ClientXMPP):
         trust = self.options.get("fingerprint", "")
         actual = hashlib.sha256(ssl.PEM_cert_to_DER_cert(pem)).hexdigest()
         if trust and trust != "any" and normal_fingerprint(trust) != actual:
-            emit("tls-refused", fingerprint=actual)
-            self.leave("certificate refused: fingerprint %s" % actual)
+            # Written as scripts/xmpp-server prints it.
+            shown = ":".join(actual[i:i + 2] for i in range(0, len(actual), 2)).upper()
+            emit("tls-refused", fingerprint=shown)
+            self.leave("certificate refused: fingerprint %s" % shown)
 
     def on_features(self, features):
         # What the last stream offered (after login: binding, stream management, ...).
