@@ -41,6 +41,11 @@ ChatConversationHeader::ChatConversationHeader(QWidget* parent)
     layout->addWidget(m_call);
 }
 
+void ChatConversationHeader::setCallsShown(bool shown)
+{
+    m_call->setVisible(shown);
+}
+
 void ChatConversationHeader::setInCall(bool inCall)
 {
     m_call->setText(inCall ? u"Hang up"_s : u"Call"_s);

@@ -18,6 +18,8 @@ public:
     void showConversation(const QModelIndex& conversation);
     // Whether the shown contact is in a call: the button hangs up then.
     void setInCall(bool inCall);
+    // A client that carries no calls shows no call button.
+    void setCallsShown(bool shown);
 
 Q_SIGNALS:
     void callClicked();

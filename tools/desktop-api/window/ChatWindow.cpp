@@ -137,7 +137,8 @@ QWidget* ChatWindow::makeChatPane()
     layout->addWidget(m_header);
     layout->addWidget(m_chat, 1);
     layout->addWidget(composer);
-    layout->addWidget(makeContactPanel());
+    m_contactPanel = makeContactPanel();
+    layout->addWidget(m_contactPanel);
     return pane;
 }
 
@@ -164,6 +165,12 @@ QWidget* ChatWindow::makeContactPanel()
     layout->addLayout(heading);
     layout->addWidget(m_contactInput);
     return panel;
+}
+
+void ChatWindow::setRealClient()
+{
+    m_header->setCallsShown(false);
+    m_contactPanel->hide();
 }
 
 void ChatWindow::showConversation(const QString& key)

@@ -42,6 +42,9 @@ public:
     ChatStatusLine* statusLine() const { return m_status; }
     // The contacts in a call, whose header offers to hang up instead of to call.
     void setInCall(const QStringList& handles);
+    // A real chat client's window: no call button, and no line to write as the contact (they
+    // write for themselves).
+    void setRealClient();
 
 Q_SIGNALS:
     // The user typed text in the conversation (a contact's handle; empty for the group chat).
@@ -73,6 +76,7 @@ private:
     QLabel* m_contactLabel;
     QComboBox* m_groupAuthor;
     ChatInputRow* m_contactInput;
+    QWidget* m_contactPanel = nullptr;
     ChatStatusLine* m_status;
     QStringList m_inCall;
     QString m_title;
