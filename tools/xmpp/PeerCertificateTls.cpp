@@ -106,6 +106,9 @@ bool PeerCertificateTls::handshake()
     m_secure = true;
     readPeer();
     m_handler->handleHandshakeResult(this, true, m_certInfo);
+    // A refused certificate cleans this object up from within that call.
+    if (!m_secure)
+        return false;
     // Records that came with the end of the handshake.
     drainRecords();
     return true;

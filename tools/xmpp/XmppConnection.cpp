@@ -47,55 +47,82 @@ QString text(const std::string& utf8)
 
 XmppConnection::XmppConnection(XmppAccount account, QString password, QString language,
                                QObject* parent)
-    : QObject(parent), m_account(std::move(account)), m_password(std::move(password))
+    : QObject(parent), m_account(std::move(account)), m_password(std::move(password)),
+      m_language(language.isEmpty() ? u"en"_s : std::move(language))
 {
-    m_client = std::make_unique<StanzaTapClient>(gloox::JID(utf8(m_account.jid)), utf8(m_password),
-                                                 [this](const gloox::Tag& tag) { tapped(tag); });
-    m_client->setServer(utf8(m_account.host()));
-    m_client->setPort(m_account.port());
-    m_client->setXmlLang(utf8(language.isEmpty() ? u"en"_s : language));
-    m_client->setCompression(false);
-    m_client->setTls(m_account.allowPlain ? gloox::TLSDisabled : gloox::TLSRequired);
-    m_client->setStreamManagement(true, true);
-    m_connection = new HandedSocketConnection(m_client.get(), m_client->logInstance());
-    m_client->setConnectionImpl(m_connection);
-    if (!m_account.allowPlain) {
-        m_tls = new PeerCertificateTls(m_client.get(), utf8(m_account.jid.section(u'@', 1)));
-        m_tls->init();
-        m_client->setEncryptionImpl(m_tls);
-    }
-    m_client->registerConnectionListener(this);
-    m_client->logInstance().registerLogHandler(qEnvironmentVariableIsSet("VERBALINK_XMPP_DEBUG")
-                                                   ? gloox::LogLevelDebug
-                                                   : gloox::LogLevelWarning,
-                                               gloox::LogAreaAll, this);
-    m_client->disco()->setIdentity("client", "pc", "verbalink-xmpp");
-    m_client->disco()->addFeature(MessageCorrection::ns());
-    m_client->disco()->addFeature(ReceiptsNs);
-    m_cards = std::make_unique<gloox::VCardManager>(m_client.get());
-    m_corrections = std::make_unique<CorrectionSupport>(*m_client->disco());
+    makeClient();
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &XmppConnection::dial);
 }
 
 XmppConnection::~XmppConnection()
 {
-    if (m_notifier)
+    dropClient();
+}
+
+// The client and everything registered with it; made again when a session cannot be resumed,
+// since gloox then neither resumes nor starts a new one.
+void XmppConnection::makeClient()
+{
+    m_client = std::make_unique<StanzaTapClient>(gloox::JID(utf8(m_account.jid)), utf8(m_password),
+                                                 [this](const gloox::Tag& tag) { tapped(tag); });
+    m_client->setServer(utf8(m_account.host()));
+    m_client->setPort(m_account.port());
+    m_client->setXmlLang(utf8(m_language));
+    m_client->setCompression(false);
+    m_client->setTls(m_account.allowPlain ? gloox::TLSDisabled : gloox::TLSRequired);
+    m_client->setStreamManagement(true, true);
+    m_connection = new HandedSocketConnection(m_client.get(), m_client->logInstance());
+    m_client->setConnectionImpl(m_connection);
+    m_tls = nullptr;
+    if (!m_account.allowPlain) {
+        m_tls = new PeerCertificateTls(m_client.get(), utf8(m_account.jid.section(u'@', 1)));
+        m_tls->init();
+        m_client->setEncryptionImpl(m_tls);
+    }
+    m_client->registerConnectionListener(this);
+    const bool debug = qEnvironmentVariableIsSet("VERBALINK_XMPP_DEBUG");
+    m_client->logInstance().registerLogHandler(
+        debug ? gloox::LogLevelDebug : gloox::LogLevelWarning, gloox::LogAreaAll, this);
+    m_client->disco()->setIdentity("client", "pc", "verbalink-xmpp");
+    m_client->disco()->addFeature(MessageCorrection::ns());
+    m_client->disco()->addFeature(ReceiptsNs);
+    m_cards = std::make_unique<gloox::VCardManager>(m_client.get());
+    m_corrections = std::make_unique<CorrectionSupport>(*m_client->disco());
+    if (m_world)
+        attachWorld();
+}
+
+void XmppConnection::dropClient()
+{
+    if (m_notifier) {
         m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
     m_rooms.clear();
+    m_roster.reset();
     m_client->removeConnectionListener(this);
     m_client->disconnect();
+    m_corrections.reset();
+    m_cards.reset();
+    m_client.reset();
 }
 
 void XmppConnection::setWorld(XmppWorld& world)
 {
     m_world = &world;
-    m_roster =
-        std::make_unique<RosterBridge>(world, *m_client->rosterManager(), *m_cards, *m_corrections);
+    attachWorld();
+}
+
+void XmppConnection::attachWorld()
+{
+    m_roster = std::make_unique<RosterBridge>(*m_world, *m_client->rosterManager(), *m_cards,
+                                              *m_corrections);
     m_client->rosterManager()->registerRosterListener(m_roster.get(), false);
     for (const QString& room : std::as_const(m_account.rooms))
         m_rooms.push_back(
-            std::make_unique<RoomBridge>(world, *m_client, room, m_account.roomNick()));
+            std::make_unique<RoomBridge>(*m_world, *m_client, room, m_account.roomNick()));
 }
 
 void XmppConnection::start()
@@ -225,6 +252,16 @@ void XmppConnection::onDisconnect(gloox::ConnectionError error)
         Q_EMIT onlineChanged(false);
     if (m_refused)
         return;
+    if (m_renew) {
+        // Not from within the client's own callback.
+        QTimer::singleShot(0, this, [this] {
+            m_renew = false;
+            dropClient();
+            makeClient();
+            dial();
+        });
+        return;
+    }
     if (error == gloox::ConnAuthenticationFailed) {
         Q_EMIT statusChanged(
             u"Login refused for %1: check the JID and password"_s.arg(m_account.jid));
@@ -261,6 +298,14 @@ void XmppConnection::onStreamEvent(gloox::StreamEvent event)
         sessionStarted(true);
     } else if (event == gloox::StreamEventSMEnableFailed) {
         m_streamManaged = false;
+    } else if (event == gloox::StreamEventSMResumeFailed) {
+        // The server forgot the session (it restarted): start a new one with a new client.
+        m_streamManaged = false;
+        m_renew = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_client)
+                m_client->disconnect();
+        });
     }
 }
 

@@ -73,6 +73,9 @@ private:
         OutgoingMessage message;
     };
 
+    void makeClient();
+    void dropClient();
+    void attachWorld();
     void dial();
     void dialed(int socket, const QString& error);
     void readSocket();
@@ -87,6 +90,7 @@ private:
 
     XmppAccount m_account;
     QString m_password;
+    QString m_language;
     XmppWorld* m_world = nullptr;
     std::unique_ptr<StanzaTapClient> m_client;
     HandedSocketConnection* m_connection = nullptr; // owned by the client
@@ -101,6 +105,7 @@ private:
     bool m_dialing = false;
     bool m_online = false;
     bool m_refused = false;
+    bool m_renew = false;
     bool m_streamManaged = false;
     bool m_verbose = false;
     QList<Unacknowledged> m_unacknowledged;

@@ -17,9 +17,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace verbalink::xmpp;
@@ -201,9 +203,35 @@ int main(int argc, char* argv[])
         window = std::make_unique<XmppWindowController>(world, bus, connection);
         window->show();
     }
+    QObject::connect(&connection, &XmppConnection::certificateRefused, [](const QString& sha256) {
+        std::printf("refused %s\n", qUtf8Printable(sha256));
+        std::fflush(stdout);
+    });
     std::printf("ready %s\n", qUtf8Printable(bus.uniqueName()));
     std::fflush(stdout);
     connection.start();
+    // Directives from standard input when there is neither a script nor a window, as the
+    // simulator takes them.
+    std::unique_ptr<QSocketNotifier> input;
+    QByteArray pending;
+    if (options.script.isEmpty() && !options.window) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, [&runner, &input, &pending] {
+            char buffer[4096];
+            const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+            if (got <= 0) {
+                input->setEnabled(false);
+                return;
+            }
+            pending.append(buffer, got);
+            QStringList lines;
+            for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+                lines.append(QString::fromUtf8(pending.left(end)));
+                pending.remove(0, end + 1);
+            }
+            runner.run(lines);
+        });
+    }
     runner.run(script);
     return app->exec();
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <chrono>
+#include <functional>
+
+namespace verbalink::testing {
+
+// verbalink-xmpp as a test starts it: on a given session bus, with a settings folder and a
+// password file of its own and its --messages file; directives go to its standard input.
+class ClientProcess {
+public:
+    static constexpr std::chrono::milliseconds kWait = std::chrono::seconds(30);
+
+    ClientProcess(QString busAddress, QString password);
+    ClientProcess(const ClientProcess&) = delete;
+    ClientProcess& operator=(const ClientProcess&) = delete;
+    ~ClientProcess();
+
+    // Starts it with the account options and waits for its "ready" line.
+    bool start(const QStringList& arguments, QString& error);
+    void directive(const QString& line);
+    // Waits for a line of standard output that starts with the prefix; the rest of it.
+    std::optional<QString> waitForOutput(const QString& prefix,
+                                         std::chrono::milliseconds timeout = kWait);
+    // The --messages file's lines, and a wait for one that matches.
+    QStringList messageLines() const;
+    std::optional<QString> waitForMessageLine(const std::function<bool(const QString&)>& match,
+                                              std::chrono::milliseconds timeout = kWait);
+    QString uniqueName() const { return m_uniqueName; }
+    QString errors() const { return m_errors; }
+
+private:
+    QString m_busAddress;
+    QTemporaryDir m_home;
+    QProcess m_process;
+    QString m_uniqueName;
+    QStringList m_output;
+    QString m_errors;
+};
+
+} // namespace verbalink::testing
