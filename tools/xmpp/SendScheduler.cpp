@@ -9,13 +9,13 @@ namespace verbalink::xmpp {
 
 SendScheduler::SendScheduler(Timing timing) : m_timing(timing) {}
 
-void SendScheduler::setAttached(bool attached)
+void SendScheduler::setAttached(bool attached, qint64 now)
 {
     m_attached = attached;
     if (attached)
         m_holding = true;
     else
-        stopHolding();
+        stopHolding(now);
 }
 
 void SendScheduler::typed(int id, const QString& chat, const QString& body, qint64 now)
@@ -27,13 +27,13 @@ void SendScheduler::typed(int id, const QString& chat, const QString& body, qint
         message.deadline = now + m_timing.deadlineMs;
     }
     m_pending.append(message);
-    flush();
+    flush(now);
 }
 
-void SendScheduler::posted(int id, const QString& chat, const QString& body)
+void SendScheduler::posted(int id, const QString& chat, const QString& body, qint64 now)
 {
     m_pending.append({id, chat, body});
-    flush();
+    flush(now);
 }
 
 void SendScheduler::bodyRead(int id)
@@ -43,7 +43,7 @@ void SendScheduler::bodyRead(int id)
         message->stage = Stage::Held;
 }
 
-void SendScheduler::bodyReplaced(int id, const QString& body)
+void SendScheduler::bodyReplaced(int id, const QString& body, qint64 now)
 {
     // The program replaces bodies: the next messages are worth holding again.
     m_holding = m_attached;
@@ -54,13 +54,16 @@ void SendScheduler::bodyReplaced(int id, const QString& body)
     }
     message->body = body;
     message->stage = Stage::Ready;
-    flush();
+    flush(now);
 }
 
 void SendScheduler::advance(qint64 now)
 {
     bool deadlinePassed = false;
-    for (Pending& message : m_pending) {
+    for (qsizetype i = 0; i < m_pending.size(); ++i) {
+        Pending& message = m_pending[i];
+        if (!isFirstOfChat(i))
+            continue;
         if (message.stage == Stage::AwaitingRead && now >= message.readBy) {
             message.stage = Stage::Ready;
         } else if (message.stage == Stage::Held && now >= message.deadline) {
@@ -72,23 +75,35 @@ void SendScheduler::advance(qint64 now)
         }
     }
     if (deadlinePassed)
-        stopHolding();
-    flush();
+        stopHolding(now);
+    flush(now);
 }
 
+// Only a chat's first message is on its clock; the ones behind it wait for their turn.
 std::optional<qint64> SendScheduler::nextWake() const
 {
     std::optional<qint64> wake;
-    for (const Pending& message : m_pending) {
+    for (qsizetype i = 0; i < m_pending.size(); ++i) {
+        const Pending& message = m_pending.at(i);
         std::optional<qint64> at;
         if (message.stage == Stage::AwaitingRead)
             at = message.readBy;
         else if (message.stage == Stage::Held)
             at = message.deadline;
-        if (at && (!wake || *at < *wake))
+        if (at && isFirstOfChat(i) && (!wake || *at < *wake))
             wake = at;
     }
     return wake;
+}
+
+bool SendScheduler::isFirstOfChat(qsizetype index) const
+{
+    const QString& chat = m_pending.at(index).chat;
+    for (qsizetype i = 0; i < index; ++i) {
+        if (m_pending.at(i).chat == chat)
+            return false;
+    }
+    return true;
 }
 
 QList<Dispatch> SendScheduler::takeDispatches()
@@ -108,12 +123,12 @@ SendScheduler::Pending* SendScheduler::find(int id)
     return found == m_pending.end() ? nullptr : &*found;
 }
 
-void SendScheduler::stopHolding()
+void SendScheduler::stopHolding(qint64 now)
 {
     m_holding = false;
     for (Pending& message : m_pending)
         message.stage = Stage::Ready;
-    flush();
+    flush(now);
 }
 
 // The message went out already: the partner can only be shown a correction of it, and only of
@@ -130,16 +145,23 @@ void SendScheduler::lateReplacement(int id, const QString& body)
     m_dispatches.append({id, *chat, body, true});
 }
 
-void SendScheduler::flush()
+void SendScheduler::flush(qint64 now)
 {
     QSet<QString> blocked;
+    QSet<QString> moved;
     for (auto it = m_pending.begin(); it != m_pending.end();) {
         if (blocked.contains(it->chat) || it->stage != Stage::Ready) {
+            // The chat's new first message: the program comes to it only now.
+            if (moved.contains(it->chat) && !blocked.contains(it->chat)) {
+                it->readBy = std::max(it->readBy, now + m_timing.readWindowMs);
+                it->deadline = std::max(it->deadline, now + m_timing.deadlineMs);
+            }
             blocked.insert(it->chat);
             ++it;
             continue;
         }
         sent(*it);
+        moved.insert(it->chat);
         it = m_pending.erase(it);
     }
 }

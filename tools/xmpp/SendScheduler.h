@@ -24,8 +24,9 @@ struct Dispatch {
 // encrypts; so a message whose body the program reads soon after it was typed is held until
 // the replacement comes or a deadline passes. A deadline that passes without a replacement
 // means the program does not replace bodies now: holding stops until it replaces one again.
-// Messages of one chat go out in the order they were made. Time is whatever the caller counts
-// in milliseconds; nothing here waits.
+// Messages of one chat go out in the order they were made, and the program handles them in that
+// order too: a message waiting behind another gets its windows from when it comes first. Time
+// is whatever the caller counts in milliseconds; nothing here waits.
 class SendScheduler {
 public:
     struct Timing {
@@ -39,13 +40,13 @@ public:
     SendScheduler() : SendScheduler(Timing{}) {}
 
     // A program attached (holding starts) or left (everything held goes as it is).
-    void setAttached(bool attached);
+    void setAttached(bool attached, qint64 now);
     // The user typed a message.
     void typed(int id, const QString& chat, const QString& body, qint64 now);
     // The program posted a message of its own: never held, but after the held ones of its chat.
-    void posted(int id, const QString& chat, const QString& body);
+    void posted(int id, const QString& chat, const QString& body, qint64 now);
     void bodyRead(int id);
-    void bodyReplaced(int id, const QString& body);
+    void bodyReplaced(int id, const QString& body, qint64 now);
     // Lets the windows and deadlines that ended by now take effect.
     void advance(qint64 now);
 
@@ -69,9 +70,10 @@ private:
     };
 
     Pending* find(int id);
-    void stopHolding();
+    bool isFirstOfChat(qsizetype index) const;
+    void stopHolding(qint64 now);
     void lateReplacement(int id, const QString& body);
-    void flush();
+    void flush(qint64 now);
     void sent(const Pending& message);
 
     Timing m_timing;

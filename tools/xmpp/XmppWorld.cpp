@@ -36,7 +36,7 @@ QImage XmppWorld::picture(const QString& handle) const
 
 void XmppWorld::setAttached(bool attached)
 {
-    m_scheduler.setAttached(attached);
+    m_scheduler.setAttached(attached, m_clock());
     drain();
 }
 
@@ -170,10 +170,10 @@ void XmppWorld::messageChanged(ApiMessageChange change, const ApiChatMessage& me
         m_scheduler.typed(message.id, message.chatName, message.body, m_clock());
         break;
     case ApiMessageChange::Posted:
-        m_scheduler.posted(message.id, message.chatName, message.body);
+        m_scheduler.posted(message.id, message.chatName, message.body, m_clock());
         break;
     case ApiMessageChange::BodySet:
-        m_scheduler.bodyReplaced(message.id, message.body);
+        m_scheduler.bodyReplaced(message.id, message.body, m_clock());
         break;
     default:
         return;

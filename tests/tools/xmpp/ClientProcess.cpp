@@ -78,6 +78,20 @@ std::optional<QString> ClientProcess::waitForOutput(const QString& prefix,
     }
 }
 
+bool ClientProcess::waitForLog(const QString& text, std::chrono::milliseconds timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    for (;;) {
+        m_errors += QString::fromUtf8(m_process.readAllStandardError());
+        if (m_errors.contains(text))
+            return true;
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        m_process.waitForReadyRead(20);
+    }
+}
+
 QStringList ClientProcess::messageLines() const
 {
     QFile file(m_home.filePath(u"messages"_s));

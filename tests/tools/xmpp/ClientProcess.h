@@ -27,6 +27,8 @@ public:
     std::optional<QString> waitForOutput(const QString& prefix,
                                          std::chrono::milliseconds timeout = kWait);
     // The --messages file's lines, and a wait for one that matches.
+    // Waits until its standard error (commands with --verbose, log lines) holds the text.
+    bool waitForLog(const QString& text, std::chrono::milliseconds timeout = kWait);
     QStringList messageLines() const;
     std::optional<QString> waitForMessageLine(const std::function<bool(const QString&)>& match,
                                               std::chrono::milliseconds timeout = kWait);

@@ -39,24 +39,24 @@ Sent run(const QList<Event>& events, SendScheduler& scheduler)
         now = event.at;
         switch (event.kind) {
         case Event::Attach:
-            scheduler.setAttached(true);
+            scheduler.setAttached(true, now);
             break;
         case Event::Detach:
-            scheduler.setAttached(false);
+            scheduler.setAttached(false, now);
             break;
         case Event::Type:
             scheduler.typed(event.id, event.chat,
                             event.body.isEmpty() ? u"typed %1"_s.arg(event.id) : event.body, now);
             break;
         case Event::Post:
-            scheduler.posted(event.id, event.chat, u"posted %1"_s.arg(event.id));
+            scheduler.posted(event.id, event.chat, u"posted %1"_s.arg(event.id), now);
             break;
         case Event::Read:
             scheduler.bodyRead(event.id);
             break;
         case Event::Replace:
-            scheduler.bodyReplaced(event.id,
-                                   event.body.isEmpty() ? u"new %1"_s.arg(event.id) : event.body);
+            scheduler.bodyReplaced(
+                event.id, event.body.isEmpty() ? u"new %1"_s.arg(event.id) : event.body, now);
             break;
         case Event::Advance:
             scheduler.advance(now);
@@ -121,6 +121,23 @@ TEST(SendSchedulerTest, EachMessageGoesOutOnceAtTheRightMoment)
           {50, E::Replace, 2},
           {800, E::Replace, 1}},
          {{800, u"1:new 1"_s}, {800, u"2:new 2"_s}}},
+        {"a message behind a held one has its windows from when it comes first",
+         {{0, E::Attach},
+          {0, E::Type, 1},
+          {10, E::Read, 1},
+          {20, E::Type, 2},
+          {1000, E::Replace, 1},
+          {1100, E::Read, 2},
+          {1500, E::Replace, 2}},
+         {{1000, u"1:new 1"_s}, {1500, u"2:new 2"_s}}},
+        {"its read window then ends as any other",
+         {{0, E::Attach},
+          {0, E::Type, 1},
+          {10, E::Read, 1},
+          {20, E::Type, 2},
+          {1000, E::Replace, 1},
+          {5000, E::Advance}},
+         {{1000, u"1:new 1"_s}, {1300, u"2:typed 2"_s}}},
         {"another chat does not wait for a held message",
          {{0, E::Attach},
           {0, E::Type, 1},
