@@ -43,6 +43,7 @@ ChatConversationHeader::ChatConversationHeader(QWidget* parent)
 
 void ChatConversationHeader::setCallsShown(bool shown)
 {
+    m_callsShown = shown;
     m_call->setVisible(shown);
 }
 
@@ -65,7 +66,7 @@ void ChatConversationHeader::showConversation(const QModelIndex& conversation)
                     AvatarSize, ratio));
     m_name->setText(name);
     // Calls are one to one.
-    m_call->setVisible(!group);
+    m_call->setVisible(m_callsShown && !group);
     const QString language = conversation.data(ChatRosterModel::LanguageRole).toString();
     if (group)
         m_details->setText(u"You and all your contacts"_s);

@@ -29,6 +29,7 @@ private:
     QLabel* m_name;
     QLabel* m_details;
     QPushButton* m_call;
+    bool m_callsShown = true;
 };
 
 } // namespace verbalink::desktopapi
