@@ -124,6 +124,24 @@ TEST_F(SimWindowModelsTest, AReplacedBodyChangesItsRowAndKeepsTheTypedText)
     EXPECT_EQ(m_messages.rowCount(), 2);
 }
 
+// A client may show bodies otherwise than it keeps them; the program's text stays as it was.
+TEST_F(SimWindowModelsTest, StatusesAndShownBodiesChangeTheRowsAndNotTheStore)
+{
+    m_messages.setShownBody([](const QString& body) { return body.toUpper(); });
+    run(u"type bob Hello"_s);
+    QSignalSpy changed(&m_messages, &QAbstractItemModel::dataChanged);
+    m_simulator.chats().setStatus(1, u"SENT"_s);
+    m_simulator.chats().markDelivered(1);
+    m_simulator.chats().markDelivered(1);
+    EXPECT_EQ(changed.size(), 2);
+    EXPECT_EQ(message(0, Role::StatusRole).toString(), u"SENT"_s);
+    EXPECT_TRUE(message(0, Role::DeliveredRole).toBool());
+    EXPECT_EQ(message(0, Role::BodyRole).toString(), u"HELLO"_s);
+    EXPECT_EQ(m_messages.latestBody(u"bob"_s), u"HELLO"_s);
+    EXPECT_EQ(reply(u"GET CHATMESSAGE 1 BODY"_s), u"CHATMESSAGE 1 BODY Hello"_s);
+    EXPECT_EQ(reply(u"GET CHATMESSAGE 1 STATUS"_s), u"CHATMESSAGE 1 STATUS SENT"_s);
+}
+
 TEST_F(SmallMessageModelTest, KeepsTheNewestMessagesOnly)
 {
     for (const QString& text : {u"one"_s, u"two"_s, u"three"_s, u"four"_s, u"five"_s})

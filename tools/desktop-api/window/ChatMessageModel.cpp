@@ -95,7 +95,7 @@ QString ChatMessageModel::latestBody(const QString& conversation) const
 {
     for (auto entry = m_entries.crbegin(); entry != m_entries.crend(); ++entry) {
         if (entry->conversation == conversation)
-            return entry->body;
+            return shown(entry->body);
     }
     return {};
 }
@@ -125,7 +125,7 @@ QVariant ChatMessageModel::data(const QModelIndex& index, int role) const
         return m_api.world().picture(entry.author);
     case Qt::DisplayRole:
     case BodyRole:
-        return entry.body;
+        return shown(entry.body);
     case TypedBodyRole:
         return entry.typedBody;
     case OwnRole:

@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QTime>
+#include <functional>
 
 namespace verbalink::desktopapi {
 
@@ -41,7 +42,13 @@ public:
 
     // One change as the chats report it.
     void record(ApiMessageChange change, const ApiChatMessage& message);
-    // The current body of the newest message of a conversation; empty when it has none.
+    // How a body is shown (the XMPP client shows the flag codes as the flags they become);
+    // the stored body stays as it is.
+    void setShownBody(std::function<QString(const QString&)> transform)
+    {
+        m_shownBody = std::move(transform);
+    }
+    // The current body of the newest message of a conversation, as shown; empty when it has none.
     QString latestBody(const QString& conversation) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -78,8 +85,11 @@ private:
 
     const DesktopApi& m_api;
     qsizetype m_capacity;
+    QString shown(const QString& body) const { return m_shownBody ? m_shownBody(body) : body; }
+
     // Ascending ids, oldest first.
     QList<Entry> m_entries;
+    std::function<QString(const QString&)> m_shownBody;
 };
 
 } // namespace verbalink::desktopapi

@@ -5,6 +5,7 @@
 #include "ChatRosterModel.h"
 #include "ChatStatusLine.h"
 #include "ChatWindow.h"
+#include "FlagCodes.h"
 #include "XmppConnection.h"
 #include "XmppWorld.h"
 
@@ -36,6 +37,8 @@ XmppWindowController::XmppWindowController(XmppWorld& world, ApiBusService& serv
         // A message from someone new adds them; the roster may have grown meanwhile too.
         QTimer::singleShot(0, this, &XmppWindowController::refresh);
     });
+    // The window shows what the partner gets.
+    m_messages->setShownBody(&FlagCodes::toUnicode);
     m_window->setRealClient();
     m_window->setTitle(u"XMPP chat"_s);
     connect(m_window.get(), &ChatWindow::userTyped, this, &XmppWindowController::userTyped);
