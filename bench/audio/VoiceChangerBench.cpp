@@ -1,5 +1,6 @@
 // The voice changer's processing of one 20 ms block (320 samples) per preset and effect, with
-// the allocations each block makes once warmed up (counted by replacing operator new here).
+// the allocations each block makes once warmed up (counted by replacing operator new here); and
+// the longest step of the engine during a call in which the input is routed again and again.
 
 #include "audio/CallAudioServer.h"
 #include "audio/MonitorOutput.h"
@@ -7,14 +8,18 @@
 #include "audio/VoiceChanger.h"
 #include "audio/VoiceChangerControls.h"
 #include "audio/WavRecordingFile.h"
+#include "translate/net/TcpSocket.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <functional>
 #include <numbers>
 #include <thread>
 #include <vector>
@@ -141,6 +146,130 @@ BENCHMARK(BM_Block)
     ->Args({NoPreset, EchoMultiple, 0})
     ->Args({NoPreset, Chorus, 0})
     ->Args({PitchFemale, Echo, 1});
+
+// Processor time the calling thread has used.
+double threadMilliseconds()
+{
+    timespec used{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
+}
+
+// The client's side of a call on loopback: the microphone copy sent to the capture server, the
+// partner's input read from the input server.
+struct CallClient {
+    static constexpr quint32 Loopback = 0x7f000001;
+
+    CallClient(const CallAudioServer& capture, const CallAudioServer& input)
+        : m_capture(capture), m_input(input)
+    {
+        m_mic.connectTo(Loopback, capture.port());
+        waitFor([&] { return capture.connections().size() == 1; });
+        connectPartner();
+    }
+    void connectPartner()
+    {
+        m_partner.connectTo(Loopback, m_input.port());
+        waitFor([&] { return m_input.connections().size() == 1; });
+    }
+    // As the client does when the input is routed again: the old connection goes, a new one comes.
+    void dropPartner()
+    {
+        m_partner.close();
+        waitFor([&] { return m_input.connections().empty(); });
+    }
+    // Sends one block and waits until the capture server holds it.
+    void speak(QByteArrayView block)
+    {
+        m_mic.send(block);
+        waitFor([&] {
+            const auto live = m_capture.connections();
+            return !live.empty() && live.front()->held() >= block.size();
+        });
+    }
+    void listen()
+    {
+        char buffer[65536];
+        while (m_partner.isOpen() && m_partner.waitReadable(0) == 1 &&
+               m_partner.read(buffer, sizeof buffer) > 0) {
+        }
+    }
+    static void waitFor(const std::function<bool()>& condition)
+    {
+        for (int i = 0; i < 20000 && !condition(); ++i)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+
+    const CallAudioServer& m_capture;
+    const CallAudioServer& m_input;
+    TcpSocket m_mic;
+    TcpSocket m_partner;
+};
+
+// One call per iteration, the voice heard with the music: 20 presets chosen one after another,
+// 100 ms of speech with each, every choice routing the input again. Counters: the longest step
+// of the engine over the call and the median one, in milliseconds; and the most processor time
+// one step used, which a busy machine's scheduler does not stretch.
+void BM_LongestStepWhileReRouting(benchmark::State& state)
+{
+    // ALSA's null device stands in for the sound card, whatever the machine has.
+    qputenv("ALSA_CONFIG_PATH", NULL_SOUND_CONFIG);
+    QTemporaryDir folder;
+    const QString music = musicFile(folder);
+    const Preset presets[] = {PitchMale, PitchFemale, Robotic, Mutation,    PitchHelium,
+                              Atari,     PitchBaby,   Alien,   MutationFast};
+    std::vector<double> steps;
+    double busiest = 0;
+    for (auto _ : state) {
+        CallAudioServer capture(CallAudioServer::Role::Capture, 0);
+        CallAudioServer input(CallAudioServer::Role::Input, 0);
+        capture.start();
+        input.start();
+        VoiceChangerControls controls;
+        controls.setMusicFile(music);
+        controls.setMusicOn(true);
+        controls.setHearVoice(true);
+        controls.setHearMusic(true);
+        MusicDecoder decoder;
+        MonitorOutput monitor;
+        VoiceChanger changer({capture, input, [] { return false; }, controls, decoder, monitor});
+        CallClient client(capture, input);
+        steps.clear();
+        busiest = 0;
+        const auto timedStep = [&] {
+            const double cpu = threadMilliseconds();
+            const auto begun = std::chrono::steady_clock::now();
+            changer.step();
+            steps.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begun)
+                    .count());
+            busiest = std::max(busiest, threadMilliseconds() - cpu);
+        };
+        auto due = std::chrono::steady_clock::now();
+        int block = 0;
+        for (int choice = 0; choice < 20; ++choice) {
+            for (int i = 0; i < 5; ++i, ++block) {
+                const std::vector<qint16> voice = voiceBlock(block);
+                client.speak({reinterpret_cast<const char*>(voice.data()), 2 * BlockSamples});
+                timedStep();
+                client.listen();
+                due += std::chrono::milliseconds(20);
+                std::this_thread::sleep_until(due);
+            }
+            controls.setPreset(presets[choice % std::size(presets)]);
+            controls.requestDelayClear();
+            client.dropPartner();
+            timedStep(); // the pass that runs while the input is away
+            client.connectPartner();
+        }
+        std::sort(steps.begin(), steps.end());
+        state.counters["longest_step_ms"] = steps.back();
+        state.counters["median_step_ms"] = steps[steps.size() / 2];
+        state.counters["longest_step_cpu_ms"] = busiest;
+    }
+}
+
+BENCHMARK(BM_LongestStepWhileReRouting)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace verbalink

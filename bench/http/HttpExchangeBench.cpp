@@ -20,8 +20,8 @@ const QByteArray Answer =
 
 class NoBoxes final : public verbalink::MessageBoxPort {
 public:
-    void showMessage(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    void showMessage(const QString&, const QString&, Icon) override {}
+    bool askYesNo(const QString&, const QString&, Icon) override { return false; }
 };
 
 // Reads a request head, answers and closes; one connection at a time.

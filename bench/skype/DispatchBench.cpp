@@ -17,7 +17,10 @@ class NullTransport final : public SkypeTransport {
 public:
     void setHandlers(Handlers handlers) override { m_handlers = std::move(handlers); }
     bool postDiscover() override { return true; }
-    bool send(const SkypeEndpoint&, const QByteArray&) override { return true; }
+    SendResult send(const SkypeEndpoint&, const QByteArray&) override
+    {
+        return {SendResult::Delivered, {}};
+    }
     void attach(const SkypeEndpoint& from) { m_handlers.attach(from, AttachSuccess); }
     void deliver(const SkypeEndpoint& from, const QByteArray& bytes)
     {
@@ -30,8 +33,8 @@ private:
 
 class NoBoxes final : public MessageBoxPort {
 public:
-    void showMessage(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    void showMessage(const QString&, const QString&, Icon) override {}
+    bool askYesNo(const QString&, const QString&, Icon) override { return false; }
 };
 
 const std::array<QByteArray, 8> Lines{

@@ -15,7 +15,8 @@ namespace verbalink {
 // changes it; the fields marked for the exit save are written when the program ends.
 struct Settings {
     int menuLanguage = 33223;
-    QByteArray dictionary = "0";
+    // A path: read in full, since a cut one matches no dictionary.
+    QString dictionary = QStringLiteral("0");
     QString speechVoice = QStringLiteral("0");
     int speechRate = 0;
     QByteArray robotId;

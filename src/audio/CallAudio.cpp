@@ -4,8 +4,23 @@
 #include "skype/CallState.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace verbalink {
+
+namespace {
+
+// A folder made here is the user's alone; one that is there already keeps its mode.
+bool makePrivateFolder(const QString& path)
+{
+    const QFileInfo folder(QDir::cleanPath(path));
+    if (folder.isDir())
+        return true;
+    return QDir().mkpath(folder.path()) &&
+           QDir().mkdir(folder.filePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
 
 CallAudio::CallAudio(Links links, Ports ports)
     : m_links(std::move(links)), m_capture(CallAudioServer::Role::Capture, ports.capture),
@@ -18,6 +33,8 @@ CallAudio::CallAudio(Links links, Ports ports)
                                            return m_recorder->step();
                                        }});
     m_capture.setActivityHook([this] { m_engine->wake(); });
+    m_capture.setLog(m_links.log);
+    m_input.setLog(m_links.log);
 }
 
 CallAudio::~CallAudio()
@@ -30,7 +47,7 @@ bool CallAudio::start(const QString& documentsFolder)
     if (m_running || documentsFolder.isEmpty())
         return false;
     const QString folder = recordingnames::folder(documentsFolder);
-    if (!QDir().mkpath(folder) && m_links.log)
+    if (!makePrivateFolder(folder) && m_links.log)
         m_links.log(QStringLiteral("Cannot create the recordings folder ") + folder);
     // A server that finds no free port leaves the commands naming the last port tried.
     if (!m_capture.start() && m_links.log)
@@ -58,8 +75,9 @@ void CallAudio::stop()
     m_capture.stop();
     m_input.stop();
     m_engine->stop();
-    // A recording cut off by the exit still gets its header and name.
+    // A recording cut off by the exit still gets its header and name, and all its samples.
     m_recorder->step();
+    m_recorder->waitUntilWritten();
     m_music.stop();
     m_monitor.close();
     m_running = false;
@@ -94,6 +112,14 @@ void CallAudio::setStereo(bool on)
     m_stereo = on;
     if (m_running)
         m_recorder->setStereo(on);
+}
+
+void CallAudio::callFinished()
+{
+    if (!m_running)
+        return;
+    m_routing->callFinished();
+    m_engine->wake();
 }
 
 bool CallAudio::toggleRecording()

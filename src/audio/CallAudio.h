@@ -58,6 +58,8 @@ public:
     void rerouteInputDuringCall();
     // The dialog's button: stops a running recording, else starts one; false without a call.
     bool toggleRecording();
+    // The client reported the call finished.
+    void callFinished();
 
     void setAutoRecord(bool on) { m_autoRecord = on; }
     bool autoRecord() const { return m_autoRecord.load(); }
@@ -68,6 +70,11 @@ public:
     int elapsedSeconds() const { return m_running ? m_recorder->elapsedSeconds() : 0; }
     quint32 recordedBytes() const { return m_running ? m_recorder->recordedBytes() : 0; }
     QString recordingsFolder() const { return m_running ? m_recorder->folder() : QString(); }
+    // The files of recordings still being written, which must stay.
+    QStringList unfinishedRecordings() const
+    {
+        return m_running ? m_recorder->unfinishedFiles() : QStringList();
+    }
     VoiceChangerControls& voiceControls() { return m_voiceControls; }
     const VoiceChangerControls& voiceControls() const { return m_voiceControls; }
     const CallAudioServer& captureServer() const { return m_capture; }

@@ -49,13 +49,15 @@ void CallAudioConnection::take(QByteArray& into, qsizetype max)
 qsizetype CallAudioConnection::takeUnseen(char* bytes, qsizetype max, bool keep)
 {
     std::lock_guard guard(m_lock);
-    qsizetype count = std::clamp<qsizetype>(m_bytes.size() - m_seen, 0, max);
-    count -= count % 2;
-    std::copy_n(m_bytes.constData() + m_seen, count, bytes);
+    qsizetype unseen = std::max<qsizetype>(m_bytes.size() - m_seen, 0);
+    unseen -= unseen % 2;
+    const qsizetype count = std::clamp<qsizetype>(max - max % 2, 0, unseen);
+    const qsizetype passed = unseen - count;
+    std::copy_n(m_bytes.constData() + m_seen + passed, count, bytes);
     if (keep) {
-        m_seen += count;
+        m_seen += passed + count;
     } else {
-        m_bytes.remove(0, m_seen + count);
+        m_bytes.remove(0, m_seen + passed + count);
         m_seen = 0;
     }
     m_keepingSeen = keep;

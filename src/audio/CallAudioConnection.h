@@ -25,9 +25,10 @@ public:
     QByteArray take(qsizetype max = Capacity);
     // The same into the caller's buffer, which keeps its capacity from block to block.
     void take(QByteArray& into, qsizetype max);
-    // The voice changer's share: copies out the whole samples it has not seen yet, at most max
-    // bytes. With keep they stay for the recorder, which consumes the stream at its own pace;
-    // otherwise they leave, with everything before them. Returns the bytes copied.
+    // The voice changer's share: copies out the newest whole samples it has not seen yet, at
+    // most max bytes, passing over older ones so a backlog never reaches the partner. With keep
+    // they all stay for the recorder, which consumes the stream at its own pace; otherwise they
+    // leave, with everything before them. Returns the bytes copied.
     qsizetype takeUnseen(char* bytes, qsizetype max, bool keep);
     // What the recorder may take: everything held, or while the voice changer keeps bytes for
     // it, only those it has processed, so none escapes the voice changer.

@@ -1,9 +1,12 @@
 #include "audio/CallAudioServer.h"
 
+#include "platform/PeerOwner.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -168,18 +171,42 @@ void CallAudioServer::acceptPending()
             m_listening = false;
             return;
         }
+        if (!servesPeer(fd)) {
+            closeConnection(fd);
+            continue;
+        }
         std::lock_guard guard(m_tableLock);
         if (int(m_table.size()) >= MaxConnections) {
             closeConnection(fd);
             continue;
         }
         std::function<void()> onQueued;
-        if (m_role == Role::Input)
+        if (m_role == Role::Input) {
+            // The voice changer sends small blocks as it makes them; none may wait for an ACK.
+            const int on = 1;
+            ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             onQueued = [this] {
                 wake();
             };
+        }
         m_table.push_back({fd, std::make_shared<CallAudioConnection>(std::move(onQueued))});
     }
+}
+
+bool CallAudioServer::servesPeer(int fd) const
+{
+    // Loopback is open to every user of the machine; the peer's socket says whose process it is.
+    const std::optional<uid_t> owner = peerowner::ofPeer(fd);
+    if (owner && *owner == ::geteuid())
+        return true;
+    if (m_log) {
+        const std::optional<peerowner::TcpEnds> ends = peerowner::endsOf(fd);
+        m_log(QStringLiteral("Call audio connection refused: port ") +
+              QString::number(ends ? ends->peerPort : 0) + QStringLiteral(" belongs to ") +
+              (owner ? QStringLiteral("user ") + QString::number(*owner)
+                     : QStringLiteral("no known user")));
+    }
+    return false;
 }
 
 bool CallAudioServer::serve(const Entry& entry, short events)

@@ -2,6 +2,7 @@
 
 #include "audio/CallAudioConnection.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <atomic>
 #include <functional>
@@ -14,7 +15,8 @@ namespace verbalink {
 
 // A TCP server on 127.0.0.1 for the call's routed audio streams: the capture server receives
 // into each connection's buffer, the input server sends what is queued in it. One I/O thread
-// serves the listening socket and all connections with poll().
+// serves the listening socket and all connections with poll(). Only the processes of the user
+// running it are served: a connection from another user's socket is closed at once.
 class CallAudioServer {
 public:
     enum class Role { Capture, Input };
@@ -38,6 +40,8 @@ public:
     // Called on the I/O thread when captured bytes arrive and when a connection ends: what the
     // audio engine waits for. Set it before start().
     void setActivityHook(std::function<void()> hook) { m_activity = std::move(hook); }
+    // Told of each refused connection, on the I/O thread. Set it before start().
+    void setLog(std::function<void(const QString&)> log) { m_log = std::move(log); }
     bool isListening() const { return m_listening.load(); }
     // The port put into the routing commands: the bound one, or the last one tried.
     quint16 port() const { return m_port.load(); }
@@ -55,6 +59,8 @@ private:
     bool bindFirstFreePort();
     void run();
     void acceptPending();
+    // True for a peer socket of our own user; logs the refusal of any other.
+    bool servesPeer(int fd) const;
     // False when the connection has ended.
     bool serve(const Entry& entry, short events);
     bool receive(const Entry& entry);
@@ -73,6 +79,7 @@ private:
     std::vector<Entry> m_table;
     QByteArray m_chunk;
     std::function<void()> m_activity;
+    std::function<void(const QString&)> m_log;
     std::thread m_thread;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/WavRecordingFile.h"
+#include "audio/RecordingWriter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +19,8 @@ class Clock;
 
 // The recorder step of the audio engine: while the call's capture streams are routed to it, the
 // samples every capture connection holds are mixed (or interleaved) into a WAV file, which gets
-// its final name when the routing ends or the client drops the streams.
+// its final name when the routing ends or the client drops the streams. The file is written by
+// a RecordingWriter, so the step never waits for the disk.
 class CallRecorder {
 public:
     struct Links {
@@ -38,12 +39,16 @@ public:
 
     void setStereo(bool on) { m_stereo = on; }
     bool isStereo() const { return m_stereo.load(); }
-    // For the dialog, from any thread.
-    bool isRecording() const { return m_recording.load(); }
+    // For the dialog, from any thread: from the opening of a file until it has its name.
+    bool isRecording() const { return !m_writer.unfinished().isEmpty(); }
+    // The files of the recordings that are not done yet.
+    QStringList unfinishedFiles() const { return m_writer.unfinished(); }
     int elapsedSeconds() const { return int(m_channelBytes.load() / 32000); }
     // Bytes taken from each stream since the recording began.
     quint32 recordedBytes() const { return m_channelBytes.load(); }
     const QString& folder() const { return m_folder; }
+    // Returns once everything recorded so far is on disk.
+    void waitUntilWritten() { m_writer.waitUntilWritten(); }
 
 private:
     bool record(qsizetype bytes);
@@ -53,11 +58,10 @@ private:
     Links m_links;
     QString m_folder;
     std::atomic<bool> m_stereo = false;
-    std::atomic<bool> m_recording = false;
     std::atomic<quint32> m_channelBytes = 0;
-    WavRecordingFile m_file;
-    // The file could not be created: this routing period's audio is consumed unwritten.
-    bool m_openFailed = false;
+    RecordingWriter m_writer;
+    // A routing period is being recorded (engine thread).
+    bool m_periodOpen = false;
     bool m_fileStereo = false;
     std::vector<std::shared_ptr<CallAudioConnection>> m_connections;
     std::vector<QByteArray> m_blocks;

@@ -43,7 +43,8 @@ bool CallRouting::routeCapture(const QString& callId, bool on)
         m_send(command(callId, OutputPort, m_ports.capture));
     } else {
         m_send(command(callId, OutputPlain));
-        m_send(command(callId, CaptureMicPlain));
+        if (!m_inputRouted)
+            m_send(command(callId, CaptureMicPlain));
     }
     return true;
 }
@@ -52,10 +53,17 @@ bool CallRouting::routeInput(const QString& callId)
 {
     if (!isValidCallId(callId))
         return false;
+    m_inputRouted = true;
     m_send(command(callId, InputPort, m_ports.input));
     if (!m_recordingRouted)
         m_send(command(callId, CaptureMicPort, m_ports.capture));
     return true;
+}
+
+void CallRouting::callFinished()
+{
+    m_recordingRouted = false;
+    m_inputRouted = false;
 }
 
 } // namespace verbalink

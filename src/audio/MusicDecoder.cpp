@@ -7,48 +7,62 @@
 
 namespace verbalink {
 
-MusicDecoder::~MusicDecoder()
+MusicDecoder::MusicDecoder()
 {
-    stop();
+    m_buffer.reserve(Capacity);
 }
 
-bool MusicDecoder::start(const QString& path)
+MusicDecoder::~MusicDecoder()
 {
-    stop();
-    // Opened here so a bad file is reported to the caller and no thread is left behind.
-    auto reader = std::make_unique<AudioFileReader>();
-    if (!reader->open(path)) {
-        m_error = reader->error();
-        return false;
-    }
-    m_error.clear();
-    m_path = path;
     {
         std::lock_guard guard(m_lock);
-        m_buffer.clear();
-        m_stopping = false;
-        m_running = true;
+        ++m_generation;
+        m_playing = false;
+        m_quitting = true;
     }
-    m_thread = std::thread(&MusicDecoder::run, this, std::move(reader));
-    return true;
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void MusicDecoder::start(const QString& path)
+{
+    {
+        std::lock_guard guard(m_lock);
+        ++m_generation;
+        m_path = path;
+        m_error.clear();
+        m_buffer.resize(0);
+        m_playing = true;
+    }
+    m_changed.notify_all();
+    // Made once and kept: neither a join nor a new thread ever waits on the caller's time.
+    if (!m_thread.joinable())
+        m_thread = std::thread(&MusicDecoder::run, this);
 }
 
 void MusicDecoder::stop()
 {
-    if (!m_thread.joinable())
-        return;
     {
         std::lock_guard guard(m_lock);
-        m_stopping = true;
+        if (!m_playing)
+            return;
+        ++m_generation;
+        m_playing = false;
     }
-    m_roomFreed.notify_all();
-    m_thread.join();
+    m_changed.notify_all();
 }
 
 bool MusicDecoder::isRunning() const
 {
     std::lock_guard guard(m_lock);
-    return m_running;
+    return m_playing;
+}
+
+QString MusicDecoder::error() const
+{
+    std::lock_guard guard(m_lock);
+    return m_error;
 }
 
 qsizetype MusicDecoder::held() const
@@ -68,44 +82,84 @@ bool MusicDecoder::take(char* bytes, qsizetype count)
         std::memcpy(bytes, m_buffer.constData(), count);
         m_buffer.remove(0, count);
     }
-    m_roomFreed.notify_one();
+    m_changed.notify_all();
     return true;
 }
 
-void MusicDecoder::run(std::unique_ptr<AudioFileReader> reader)
+void MusicDecoder::run()
 {
-    bool passHadAudio = false;
-    for (;;) {
-        const QByteArray pcm = reader->read();
-        if (!pcm.isEmpty()) {
-            passHadAudio = true;
-            if (!deliver(pcm))
-                break;
-            continue;
-        }
-        // End of the file: start it over, unless a whole pass gave nothing (it would spin).
-        if (!passHadAudio || !reader->open(m_path))
-            break;
-        passHadAudio = false;
+    AudioFileReader reader;
+    Request request;
+    while (nextRequest(request)) {
+        play(reader, request);
+        reader.close();
     }
-    std::lock_guard guard(m_lock);
-    m_running = false;
 }
 
-bool MusicDecoder::deliver(const QByteArray& pcm)
+bool MusicDecoder::nextRequest(Request& request)
+{
+    std::unique_lock guard(m_lock);
+    m_changed.wait(guard, [this] { return m_playing || m_quitting; });
+    if (m_quitting)
+        return false;
+    request = {m_generation, m_path};
+    return true;
+}
+
+void MusicDecoder::play(AudioFileReader& reader, const Request& request)
+{
+    if (!reader.open(request.path))
+        return finish(request.generation, reader.error());
+    bool passHadAudio = false;
+    for (;;) {
+        const QByteArray pcm = reader.read();
+        if (!pcm.isEmpty()) {
+            passHadAudio = true;
+            if (!deliver(request.generation, pcm))
+                return;
+            continue;
+        }
+        if (!isCurrent(request.generation))
+            return;
+        // End of the file: start it over, unless a whole pass gave nothing (it would spin).
+        if (!passHadAudio)
+            return finish(request.generation, QStringLiteral("no audio in ") + request.path);
+        if (!reader.open(request.path))
+            return finish(request.generation, reader.error());
+        passHadAudio = false;
+    }
+}
+
+void MusicDecoder::finish(quint64 generation, const QString& error)
+{
+    std::lock_guard guard(m_lock);
+    if (generation != m_generation)
+        return;
+    m_playing = false;
+    m_error = error;
+}
+
+bool MusicDecoder::isCurrent(quint64 generation) const
+{
+    std::lock_guard guard(m_lock);
+    return generation == m_generation;
+}
+
+bool MusicDecoder::deliver(quint64 generation, const QByteArray& pcm)
 {
     qsizetype done = 0;
     std::unique_lock guard(m_lock);
     while (done < pcm.size()) {
         // Waits for the engine to take music rather than dropping what was decoded.
-        m_roomFreed.wait(guard, [&] { return m_stopping || m_buffer.size() < Capacity; });
-        if (m_stopping)
+        m_changed.wait(guard,
+                       [&] { return generation != m_generation || m_buffer.size() < Capacity; });
+        if (generation != m_generation)
             return false;
         const qsizetype piece = std::min(pcm.size() - done, Capacity - m_buffer.size());
         m_buffer.append(pcm.constData() + done, piece);
         done += piece;
     }
-    return !m_stopping;
+    return true;
 }
 
 } // namespace verbalink

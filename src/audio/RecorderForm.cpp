@@ -9,6 +9,7 @@
 #include "skype/CallState.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace verbalink {
@@ -45,10 +46,15 @@ int RecorderForm::deleteAllRecords(const QString& question)
     QDir folder(m_links.audio.recordingsFolder());
     if (folder.path().isEmpty())
         return 0;
+    QStringList keep;
+    for (const QString& path : m_links.audio.unfinishedRecordings())
+        keep.append(QFileInfo(path).absoluteFilePath());
     int deleted = 0;
-    // Files that cannot be deleted are skipped.
-    for (const QString& name : folder.entryList({QStringLiteral("*.wav")}, QDir::Files))
-        deleted += folder.remove(name) ? 1 : 0;
+    // Files that cannot be deleted are skipped, and so is the call being recorded.
+    for (const QString& name : folder.entryList({QStringLiteral("*.wav")}, QDir::Files)) {
+        if (!keep.contains(folder.absoluteFilePath(name)))
+            deleted += folder.remove(name) ? 1 : 0;
+    }
     return deleted;
 }
 

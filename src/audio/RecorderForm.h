@@ -41,8 +41,8 @@ public:
     View view() const;
     // Starts or stops recording the current call; false without one.
     bool pressRecord();
-    // After the question (interface string 50) is answered Yes, every recording is deleted;
-    // returns how many went.
+    // After the question (interface string 50) is answered Yes, every recording is deleted but
+    // the one being written; returns how many went.
     int deleteAllRecords(const QString& question);
     bool showRecordedCalls();
     // Applies both options and stores them; false when a value could not be written.

@@ -45,8 +45,10 @@ bool VoiceChanger::step()
             captured.front()->releaseSeen();
         return false;
     }
+    const qsizetype limit =
+        std::clamp<qsizetype>(m_links.controls.backlogLimit(), 2, MaxSamples * 2);
     const qsizetype bytes = captured.front()->takeUnseen(reinterpret_cast<char*>(m_block.data()),
-                                                         MaxSamples * 2, m_links.recordingRouted());
+                                                         limit, m_links.recordingRouted());
     if (bytes == 0)
         return false;
     const std::span<const qint16> out = process(std::span(m_block).first(size_t(bytes / 2)));
@@ -144,17 +146,15 @@ void VoiceChanger::listen(std::span<const qint16> block, bool tookMusic)
 
 void VoiceChanger::play(std::span<const qint16> samples)
 {
-    if (!m_links.monitor.isOpen() && !m_monitorRefused)
-        m_monitorRefused = !m_links.monitor.open(16000);
+    // The device opens on the monitor's thread; what comes before it is open is not heard.
+    m_links.monitor.open(16000);
     m_links.monitor.write(bytesOf(samples));
 }
 
 void VoiceChanger::callEnded()
 {
     stopMusic();
-    if (m_links.monitor.isOpen())
-        m_links.monitor.close();
-    m_monitorRefused = false;
+    m_links.monitor.release();
 }
 
 void VoiceChanger::stopMusic()

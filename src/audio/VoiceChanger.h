@@ -49,7 +49,8 @@ private:
     bool mixMusic(std::span<qint16> block);
     void listen(std::span<const qint16> block, bool tookMusic);
     void play(std::span<const qint16> samples);
-    // Between calls the output device is released, so an idle program plays nothing.
+    // Between calls the output device is released, so an idle program plays nothing; the
+    // monitor keeps it a little while, so a call whose input is routed again keeps it too.
     void callEnded();
 
     Links m_links;
@@ -59,8 +60,6 @@ private:
     PitchShifter m_pitch;
     PitchSweep m_sweep;
     bool m_musicStarted = false;
-    // No output device this call: the hear switches have no effect.
-    bool m_monitorRefused = false;
     // Work buffers, sized once so a block never allocates.
     std::vector<qint16> m_block;
     std::vector<qint16> m_changed;

@@ -35,6 +35,12 @@ public:
     void requestDelayClear() { m_delayClear = true; }
     bool takeDelayClear() { return m_delayClear.exchange(false); }
 
+    // The most microphone audio, in bytes, that may wait for the partner: after a stall the
+    // oldest is passed over, so the delay it caused does not last.
+    static constexpr qsizetype DefaultBacklogLimit = 6400; // 200 ms
+    void setBacklogLimit(qsizetype bytes) { m_backlogLimit = bytes; }
+    qsizetype backlogLimit() const { return m_backlogLimit.load(); }
+
     // Whether a call's input must be routed here: a preset, an effect or music is on.
     bool changesVoice() const;
 
@@ -47,6 +53,7 @@ private:
     std::atomic<bool> m_hearMusic = false;
     std::atomic<bool> m_musicRestart = false;
     std::atomic<bool> m_delayClear = false;
+    std::atomic<qsizetype> m_backlogLimit = DefaultBacklogLimit;
     mutable std::mutex m_pathLock;
     QString m_musicFile;
 };

@@ -38,9 +38,15 @@ bool WavRecordingFile::open(const QString& path, int channels)
     m_file.setFileName(path);
     m_dataBytes = 0;
     m_failed = false;
-    // Unbuffered: what was recorded is on disk, whatever becomes of the program.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // Unbuffered: what was recorded is on disk, whatever becomes of the program. The call is
+    // the user's alone, also in a file that was there before.
+    constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered,
+                     OwnerOnly) ||
+        !m_file.setPermissions(OwnerOnly)) {
+        m_file.close();
         return false;
+    }
     QByteArray placeholder = header(channels, 0);
     putNumber(placeholder, 4, PlaceholderSize, 4);
     putNumber(placeholder, 40, PlaceholderSize, 4);

@@ -6,7 +6,7 @@
 namespace verbalink {
 
 // A 16 kHz 16-bit PCM WAV file written as audio arrives: the header goes out first with
-// placeholder sizes, which finish() replaces by the real ones.
+// placeholder sizes, which finish() replaces by the real ones. Only its user may read it.
 class WavRecordingFile {
 public:
     static constexpr int SampleRate = 16000;

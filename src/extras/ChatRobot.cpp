@@ -20,7 +20,7 @@ namespace verbalink {
 namespace {
 
 constexpr int TimeoutValue = 5000;
-constexpr qsizetype InputCapacity = 10000;
+constexpr qsizetype InputBytes = 10000;
 constexpr qsizetype AnswerCharacters = 20000;
 constexpr QByteArrayView English = "en";
 
@@ -115,8 +115,7 @@ bool ChatRobot::ask(const QString& handle, const QString& text)
         *robot, request(m_robotHost, current.robotId, input, conversationId, proxyLine));
     QString answer;
     if (!response.isEmpty()) {
-        const RobotAnswer parsed =
-            RobotAnswer::parse(utf8ToUtf16(response, AnswerCharacters).value_or(QString()));
+        const RobotAnswer parsed = RobotAnswer::parse(utf8ToUtf16Cut(response, AnswerCharacters));
         conversationId = parsed.conversationId.value_or(conversationId);
         answer = parsed.text;
         if (current.translateAnswer && detected != English && !answer.isEmpty()) {
@@ -133,7 +132,8 @@ bool ChatRobot::ask(const QString& handle, const QString& text)
 QByteArray ChatRobot::request(QByteArrayView host, QByteArrayView robotId, const QString& input,
                               QByteArrayView conversationId, QByteArrayView proxyLine)
 {
-    const QByteArray encoded = urlEncode(utf16ToUtf8(input, InputCapacity).value_or(QByteArray()));
+    // A long message is asked about by its beginning, cut at a character boundary.
+    const QByteArray encoded = urlEncode(utf16ToUtf8Cut(input, InputBytes));
     return "GET http://" + host.toByteArray() + "/pandora/talk-xml?botid=" + robotId.toByteArray() +
            "&input=" + encoded + "&custid=" + conversationId.toByteArray() +
            " HTTP/1.0\r\nHost: " + host.toByteArray() + "\r\n" +

@@ -33,15 +33,12 @@ UpdateCheck::UpdateCheck(Links links) : m_links(std::move(links)) {}
 UpdateCheck::~UpdateCheck()
 {
     m_stop.raise();
-    std::lock_guard lock(m_threadsMutex);
-    for (std::thread& thread : m_threads)
-        thread.join();
+    m_checks.stop();
 }
 
 void UpdateCheck::start(Mode mode, Request request)
 {
-    std::lock_guard lock(m_threadsMutex);
-    m_threads.emplace_back([this, mode, request = std::move(request)] { run(mode, request); });
+    m_checks.start([this, mode, request = std::move(request)] { run(mode, request); });
 }
 
 void UpdateCheck::run(Mode mode, const Request& request)
@@ -54,7 +51,8 @@ void UpdateCheck::run(Mode mode, const Request& request)
     const QByteArray response = fetchVersionFile(request.site);
     if (response.isEmpty()) {
         if (!automatic)
-            m_links.boxes.showMessage(request.noConnectionText, Caption);
+            m_links.boxes.showMessage(request.noConnectionText, Caption,
+                                      MessageBoxPort::Icon::Error);
         return;
     }
     const qsizetype key = response.indexOf(VersionKey);
@@ -66,10 +64,11 @@ void UpdateCheck::run(Mode mode, const Request& request)
         const QString text = QString(request.newVersionText)
                                  .replace(QStringLiteral("%s"), QString::fromLatin1(published))
                                  .left(ResponseCapacity - 1);
-        if (m_links.boxes.askYesNo(text, Caption))
+        if (m_links.boxes.askYesNo(text, Caption, MessageBoxPort::Icon::Information))
             m_links.openProductPage(QStringLiteral("download.html"));
     } else if (!automatic) {
-        m_links.boxes.showMessage(request.latestVersionText, Caption);
+        m_links.boxes.showMessage(request.latestVersionText, Caption,
+                                  MessageBoxPort::Icon::Information);
     }
     if (automatic)
         storeCheckTime();

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "platform/StopSignal.h"
+#include "platform/WorkerThreads.h"
 #include "translate/net/ProxySettings.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
-#include <list>
-#include <mutex>
-#include <thread>
 
 namespace verbalink {
 
@@ -18,7 +16,8 @@ class RegistryStore;
 
 // Asks the product site for its published version: automatically a little after start-up, at
 // most once per 36 hours, and whenever the user chooses "Check for Updates". Each check runs on
-// a thread of its own; the threads are joined when the object goes.
+// a thread of its own; an ended one is joined when the next check starts, the rest when the
+// object goes.
 class UpdateCheck {
 public:
     static constexpr QByteArrayView OwnVersion = "2.60";
@@ -53,6 +52,8 @@ public:
     void start(Mode mode, Request request);
     // Runs one check on the calling thread.
     void run(Mode mode, const Request& request);
+    // Check threads not joined yet.
+    qsizetype heldThreads() const { return m_checks.held(); }
 
 private:
     bool dueForAutomaticCheck();
@@ -62,8 +63,7 @@ private:
     Links m_links;
     // Set when the program ends: a check still waiting for its start gives up.
     StopSignal m_stop;
-    std::mutex m_threadsMutex;
-    std::list<std::thread> m_threads;
+    WorkerThreads m_checks;
 };
 
 } // namespace verbalink

@@ -34,8 +34,12 @@ SpeechMenu::SpeechMenu(Links links, const QString& helpLabel, const QString& sto
 {
     build(helpLabel);
     const qsizetype stored = m_voices.indexOf(storedVoice);
+    // Without a single voice (the engine did not start) the choice is not known to be gone: it
+    // stays stored for a start that can read the voices.
     if (stored >= 0)
         selectVoice(int(stored));
+    else if (m_voices.isEmpty())
+        m_voiceSetting = storedVoice;
     if (m_links.port.available())
         m_links.port.setRate(m_rate);
 }
@@ -104,7 +108,7 @@ void SpeechMenu::showHelp()
     m_links.boxes.showMessage(
         QStringLiteral("With speech module you could listen to your incoming messages.\n"
                        "To activate text-to-speach just select your favourite narrator.\n"),
-        QStringLiteral("Verbalink's Speech Help"));
+        QStringLiteral("Verbalink's Speech Help"), MessageBoxPort::Icon::Information);
 }
 
 bool SpeechMenu::speak(const QString& text)

@@ -32,7 +32,8 @@ public:
     };
 
     // Appends the voices, the separator and "Help" (helpLabel) to the submenu of "Disabled",
-    // then restores the stored voice by its description and the stored rate.
+    // then restores the stored voice by its description and the stored rate. Without any voice
+    // the stored description is kept as the value to store, and speech stays off.
     SpeechMenu(Links links, const QString& helpLabel, const QString& storedVoice, int storedRate);
 
     // A voice entry's command: selects that voice. False for any other id.

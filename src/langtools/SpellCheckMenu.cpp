@@ -39,7 +39,8 @@ bool SpellCheckMenu::handleCommand(int commandId)
 {
     if (commandId == DictionaryCatalog::HelpId) {
         m_links.boxes.showMessage(helpText(m_installDir),
-                                  QStringLiteral("Verbalink's Spellcheck Help"));
+                                  QStringLiteral("Verbalink's Spellcheck Help"),
+                                  MessageBoxPort::Icon::Information);
         return true;
     }
     if (commandId == DictionaryCatalog::AddDictionariesId) {

@@ -53,4 +53,10 @@ void WorkerThreads::stop()
     waitForAll();
 }
 
+qsizetype WorkerThreads::held() const
+{
+    std::lock_guard lock(m_mutex);
+    return qsizetype(m_workers.size());
+}
+
 } // namespace verbalink

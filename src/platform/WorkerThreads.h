@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <atomic>
 #include <functional>
 #include <list>
@@ -24,13 +25,15 @@ public:
     void waitForAll();
     // No new work from now on; waits for what runs.
     void stop();
+    // Threads not joined yet: those running and those ended since the last start.
+    qsizetype held() const;
 
 private:
     struct Worker {
         std::thread thread;
         std::shared_ptr<std::atomic<bool>> done;
     };
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::list<Worker> m_workers;
     bool m_stopped = false;
 };

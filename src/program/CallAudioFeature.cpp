@@ -41,6 +41,7 @@ CallAudioFeature::~CallAudioFeature()
     handlers.isCallVoiceChanged.set({});
     handlers.onRedirectCallCapture.set({});
     handlers.onRedirectCallInput.set({});
+    handlers.onCallFinished.set({});
     m_opener.join();
     m_dialog.close();
     m_audio.stop();
@@ -67,6 +68,7 @@ void CallAudioFeature::connectCallEvents()
     });
     handlers.onRedirectCallInput.set(
         [this](const QString& callId, const SkypeEndpoint&) { m_audio.routeInput(callId); });
+    handlers.onCallFinished.set([this](const QString&) { m_audio.callFinished(); });
 }
 
 bool CallAudioFeature::handleCommand(int commandId)

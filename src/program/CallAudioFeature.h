@@ -3,7 +3,7 @@
 #include "audio/CallAudio.h"
 #include "audio/RecorderForm.h"
 #include "audio/VoiceChangerMenu.h"
-#include "program/ContactDialogOpener.h"
+#include "ui/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 
 #include "extras/GreetingsForm.h"
 #include "extras/TextArtPictures.h"
-#include "program/ContactDialogOpener.h"
+#include "ui/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 
 #include <QObject>

@@ -73,6 +73,8 @@ MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const S
     setUpFilter();
     setUpEncryption(settings);
     setUpRobot(hosts, settings);
+    connect(&m_contactDialogs, &ContactDialogOpener::opened, this,
+            [this](QWidget* dialog) { Q_EMIT dialogOpened(dialog->windowTitle()); });
 }
 
 void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& settings)
@@ -83,8 +85,8 @@ void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& sett
     m_robot->setOptions(
         {settings.robotId, settings.robotTransAnswer != 0, settings.robotDelayAnswer != 0});
     m_robotUsers.load(settings.robotUserList);
+    m_features->setRobotUsers(&m_robotUsers);
     m_links.link.services().robot.set(m_robot);
-    robotUsersChanged();
     m_links.menu.setChecked(RobotUsersCommand, !m_robotUsers.isEmpty());
 
     RegistryStore& registry = m_links.registry;
@@ -114,11 +116,6 @@ void MessagePipeline::setUpPopups(const QString& avatarFolder)
     m_popups = std::make_shared<PopupPresenter>(
         std::move(source), [features = m_features] { return features->avatarSize(); });
     link.services().popup.set(m_popups);
-}
-
-void MessagePipeline::robotUsersChanged()
-{
-    m_features->setRobotUsersExist(!m_robotUsers.isEmpty());
 }
 
 MessagePipeline::~MessagePipeline()
@@ -288,10 +285,8 @@ QWidget* MessagePipeline::makeFilterDialog(const QStringList& contacts)
 QWidget* MessagePipeline::makeRobotUsersDialog(const QStringList& contacts)
 {
     auto* dialog = new RobotUsersDialog(*m_robotUsersForm, contacts);
-    connect(dialog, &RobotUsersDialog::usersClosed, this, [this](bool menuChecked) {
-        m_links.menu.setChecked(RobotUsersCommand, menuChecked);
-        robotUsersChanged();
-    });
+    connect(dialog, &RobotUsersDialog::usersClosed, this,
+            [this](bool menuChecked) { m_links.menu.setChecked(RobotUsersCommand, menuChecked); });
     return dialog;
 }
 
@@ -310,6 +305,7 @@ void MessagePipeline::shutdown()
     link.services().incomingTranslation.set(nullptr);
     link.services().decryption.set(nullptr);
     link.services().robot.set(nullptr);
+    m_features->setRobotUsers(nullptr);
     link.services().popup.set(nullptr);
     m_contactDialogs.join();
     if (m_incoming)

@@ -3,13 +3,13 @@
 #include "extras/MessageList.h"
 #include "extras/RobotUsers.h"
 #include "program/AppMessageFeatures.h"
-#include "program/ContactDialogOpener.h"
 #include "skype/ContactLookups.h"
 #include "translate/engines/EngineDispatcher.h"
 #include "translate/filter/TranslationFilter.h"
 #include "translate/flows/IncomingOptions.h"
 #include "translate/flows/OutgoingOptions.h"
 #include "translate/flows/TranslationChatLink.h"
+#include "ui/ContactDialogOpener.h"
 #include "ui/DialogToggle.h"
 
 #include <QObject>
@@ -83,10 +83,12 @@ public:
     RobotUsers& robotUsers() { return m_robotUsers; }
     // Pops up received messages with the sender's picture from `avatarFolder`.
     void setUpPopups(const QString& avatarFolder);
-    // After the list of robot users changed: switches the robot's step on or off.
-    void robotUsersChanged();
     // Ends the worker threads of the features before the link goes.
     void shutdown();
+
+Q_SIGNALS:
+    // The filter or robot users dialog opened (for the log).
+    void dialogOpened(const QString& title);
 
 private:
     void setUpFilter();

@@ -131,6 +131,9 @@ void TrayProgram::applyStartupSettings()
                                    return interfaceText(slot);
                                }},
         readServiceHosts(m_registry), m_settings);
+    connect(m_pipeline.get(), &MessagePipeline::dialogOpened, this, [](const QString& title) {
+        qCInfo(lcShell, "dialog opened: %s", qUtf8Printable(title));
+    });
     m_pipeline->setUpPopups(avatarFolder());
     m_pipeline->setIncomingTranslationEnabled(m_languages->incomingEnabled());
     setUpSpellCheck();
@@ -186,7 +189,7 @@ void TrayProgram::setUpSpellCheck()
                               }},
         DictionaryCatalog::discover(m_installDir, DictionaryCatalog::systemFolders()),
         m_installDir);
-    m_spellMenu->build(m_settings.dictionary, interfaceText(HelpSlot));
+    m_spellMenu->build(m_settings.dictionary.toUtf8(), interfaceText(HelpSlot));
 }
 
 void TrayProgram::connectShell()
@@ -267,7 +270,7 @@ void TrayProgram::shutdown()
     if (!m_menu)
         return;
     m_settings.state = m_translation->isEnabled() ? 1 : 0;
-    m_settings.dictionary = m_spellMenu->storedValue();
+    m_settings.dictionary = QString::fromUtf8(m_spellMenu->storedValue());
     storeLanguageSelection(*m_languages, m_settings);
     storeSpeechSettings();
     saveExitSettings(m_registry, m_settings);

@@ -71,9 +71,7 @@ void TrayProgram::registerCommands()
     registerSpeechCommands();
     for (int id = HotKeys::DisabledChoice; id < HotKeys::DisabledChoice + 6; ++id)
         m_commands.add(id, [this, id] { m_hotKeys->applyChoice(id); });
-    m_commands.add(HotKeysHelpCommand, [this] {
-        m_boxes.showMessage(m_hotKeys->helpText(), QStringLiteral("Verbalink's Hotkeys"));
-    });
+    m_commands.add(HotKeysHelpCommand, [this] { m_hotKeys->showHelp(); });
 }
 
 void TrayProgram::registerOptionToggles()
@@ -113,15 +111,10 @@ void TrayProgram::registerHotKeys()
         },
         [this](const QString& line) { m_debugLog.logLine(line); },
     };
-    m_hotKeys = std::make_unique<HotKeys>(m_hotKeyPort, m_feedback, *m_menu, m_registry, links);
-    QList<HotKeys::ListEntry> voices;
-    for (int id : m_menu->groupIds(QStringLiteral("voices")))
-        voices.append({id, m_menu->find(id)->text()});
-    m_hotKeys->setVoices(voices);
-    QList<HotKeys::ListEntry> effects;
-    for (int id : m_menu->groupIds(QStringLiteral("sound-effects")))
-        effects.append({id, m_menu->find(id)->text()});
-    m_hotKeys->setEffects(effects);
+    m_hotKeys =
+        std::make_unique<HotKeys>(m_hotKeyPort, m_feedback, *m_menu, m_registry, m_boxes, links);
+    m_hotKeys->setVoices(m_menu->groupIds(QStringLiteral("voices")));
+    m_hotKeys->setEffects(m_menu->groupIds(QStringLiteral("sound-effects")));
     m_hotKeys->noteChoice(m_settings.voiceChanger);
     m_hotKeys->noteChoice(m_settings.soundChanger);
     m_hotKeys->applyChoice(HotKeys::isChoice(m_settings.hotkeys) ? m_settings.hotkeys

@@ -31,6 +31,7 @@ void CallNotifications::handle(QStringView argument, const SkypeEndpoint& from)
         m_call.updateDuration(callId, parts[2].toString(), from);
     } else if (parts[1] == u"STATUS" && parts[2] == u"FINISHED") {
         m_call.finish();
+        m_handlers.onCallFinished(callId);
     } else if (parts[1] == u"STATUS" && parts[2] == u"INPROGRESS") {
         callInProgress(callId, from);
     }

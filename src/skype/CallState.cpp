@@ -11,10 +11,9 @@ CallState::Snapshot CallState::snapshot() const
 void CallState::begin(const QString& callId, const SkypeEndpoint& window)
 {
     std::lock_guard lock(m_mutex);
+    m_call = Snapshot();
     m_call.callId = callId;
     m_call.window = window;
-    m_call.partnerName = QStringLiteral("UNKNOWN");
-    m_call.duration = QStringLiteral("0");
     m_call.inCall = true;
 }
 

@@ -13,8 +13,10 @@ public:
     struct Snapshot {
         QString callId;
         SkypeEndpoint window;
-        QString partnerName;
-        QString duration;
+        // What a call has until the client tells more, also one that was going on before the
+        // program started.
+        QString partnerName = QStringLiteral("UNKNOWN");
+        QString duration = QStringLiteral("0");
         bool inCall = false;
     };
 

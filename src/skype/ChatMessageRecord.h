@@ -29,6 +29,8 @@ struct ChatMessageRecord {
     SkypeEndpoint skypeWindow;
     // The other participant of a one-to-one chat, else empty.
     QString partner;
+    // The chat shows the encryption placeholder instead of the typed text.
+    bool placeholder = false;
 };
 
 } // namespace verbalink

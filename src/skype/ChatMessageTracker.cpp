@@ -28,6 +28,7 @@ void ChatMessageTracker::handleChatMessageEvent(const ChatMessageEvent& event,
 {
     const QString ownHandle = m_session.currentUserHandleWide();
     const qint64 now = nowSeconds();
+    const bool encrypting = m_services.encryptionOn();
     Outcome outcome;
     // Lookup and write-back are one step under the record lock, so a purge can never fall
     // between them: either the record is gone before (a fresh one starts) or it stays.
@@ -36,6 +37,8 @@ void ChatMessageTracker::handleChatMessageEvent(const ChatMessageEvent& event,
         // replacements.
         if (record.state < ChatMessageRecord::Dispatched)
             applyProperty(event, ownHandle, record, outcome);
+        if (outcome.requestDetails && record.outgoing && encrypting)
+            record.placeholder = true;
         record.time = now;
         if (existed && record.state == ChatMessageRecord::BodyReceived) {
             record.state = ChatMessageRecord::Dispatched;
@@ -46,7 +49,7 @@ void ChatMessageTracker::handleChatMessageEvent(const ChatMessageEvent& event,
     // Sent only after the record is stored: a reply handled before the send returns must
     // find it.
     if (outcome.requestDetails)
-        requestDetails(event.id, from, outcome.outgoing && m_services.encryptionOn());
+        requestDetails(event.id, from, outcome.outgoing && encrypting);
     if (outcome.completed)
         dispatch(*outcome.completed);
 }
@@ -100,12 +103,30 @@ void ChatMessageTracker::requestDetails(qint32 id, const SkypeEndpoint& to, bool
 
 void ChatMessageTracker::dispatch(const ChatMessageRecord& record)
 {
+    bool replacing = false;
     if (record.received)
         m_handlers.onIncomingMessage(record);
     else if (m_session.takeSelfSentText().isEmpty())
-        m_handlers.onOutgoingMessage(record);
+        replacing = m_handlers.onOutgoingMessage(record);
     // Otherwise this is the message the program itself just posted: it is not handled again.
+    if (record.placeholder && !record.received && !replacing)
+        restoreTypedText(record);
     m_handlers.onLog(record.body);
+}
+
+void ChatMessageTracker::restoreTypedText(const ChatMessageRecord& record)
+{
+    // No job will put the enciphered text over the placeholder (the partner is filtered out,
+    // or the program posted the message itself), so the text goes back as it was written.
+    m_records.modify(record.id, [&](ChatMessageRecord& stored) {
+        stored.state = ChatMessageRecord::Replaced;
+        stored.replacement = record.body;
+        stored.placeholder = false;
+        return true;
+    });
+    m_channel.sendCommand(QStringLiteral("SET CHATMESSAGE %1 BODY ").arg(record.id).toUtf8() +
+                              record.body.toUtf8(),
+                          record.skypeWindow);
 }
 
 bool ChatMessageTracker::replaceMessageBody(qint32 id, const QString& text)

@@ -50,6 +50,7 @@ private:
                               ChatMessageRecord& record, Outcome& outcome);
     void requestDetails(qint32 id, const SkypeEndpoint& to, bool placeholder);
     void dispatch(const ChatMessageRecord& record);
+    void restoreTypedText(const ChatMessageRecord& record);
     qint64 nowSeconds() const;
 
     ChatMessageRecords& m_records;

@@ -44,6 +44,13 @@ void LinkState::dropEndpoint(const SkypeEndpoint& endpoint)
     m_attachState.store(StateNotAttached);
 }
 
+void LinkState::dropStalled(const SkypeEndpoint& endpoint)
+{
+    std::lock_guard lock(m_mutex);
+    m_endpoints.removeIf([&](const SkypeEndpoint& e) { return e.isEmpty() || e == endpoint; });
+    m_attachState.store(StateNotAttached);
+}
+
 void LinkState::forget(const SkypeEndpoint& endpoint)
 {
     std::lock_guard lock(m_mutex);

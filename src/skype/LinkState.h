@@ -34,6 +34,10 @@ public:
     // A failed send: the first entry for the endpoint becomes null (the list keeps its
     // length) and the link drops to not attached.
     void dropEndpoint(const SkypeEndpoint& endpoint);
+    // A send that the endpoint, still there, did not answer in time: it leaves the list with
+    // the null entries of failed sends and the link drops to not attached, so that with
+    // nothing left listed the link thread discovers again at its next pass.
+    void dropStalled(const SkypeEndpoint& endpoint);
     // The endpoint's process is gone: it leaves the list with the null entries of failed sends;
     // when nothing is left, the link is not attached and discovery starts over.
     void forget(const SkypeEndpoint& endpoint);

@@ -9,18 +9,19 @@ OutgoingMessageEntry::OutgoingMessageEntry(const MessageServices& services, Outg
     : m_services(services), m_queue(queue)
 {}
 
-void OutgoingMessageEntry::handle(const ChatMessageRecord& record)
+bool OutgoingMessageEntry::handle(const ChatMessageRecord& record)
 {
     if (!record.outgoing)
-        return;
+        return false;
     const std::shared_ptr<MessageFeatures> features = m_services.features.get();
     if (!features)
-        return;
+        return false;
     const bool anyFeature = features->translationEnabled() || features->spellCheckEnabled() ||
                             m_services.encryptionOn();
     if (!anyFeature || features->filterExcludes(record.partner))
-        return;
+        return false;
     m_queue.push({record.body, record.partner, record.id});
+    return true;
 }
 
 } // namespace verbalink

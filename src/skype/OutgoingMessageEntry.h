@@ -13,8 +13,9 @@ public:
     OutgoingMessageEntry(const MessageServices& services, OutgoingJobQueue& queue);
 
     // Queues a job for a message being sent while translation, spell check or encryption is
-    // on and the filter does not exclude the partner; anything else is left alone.
-    void handle(const ChatMessageRecord& record);
+    // on and the filter does not exclude the partner; anything else is left alone. True when
+    // a job was queued.
+    bool handle(const ChatMessageRecord& record);
 
 private:
     const MessageServices& m_services;

@@ -17,13 +17,25 @@ bool SkypeChannel::sendCommand(const QByteArray& command, const SkypeEndpoint& t
     log(QString::fromUtf8(command));
     if (command.isEmpty())
         return true;
-    if (!m_transport.send(to, command)) {
-        // The link thread recovers: a new attach or the PONG loss rule.
-        m_state.dropEndpoint(to);
+    const SendResult result = m_transport.send(to, command);
+    switch (result.outcome) {
+    case SendResult::Delivered:
+        log(QStringLiteral("SEND OK"));
+        return true;
+    case SendResult::DeliveredWithError:
+        // The client is there and heard us; only this command's answer is lost.
+        log(QStringLiteral("SEND OK, answered with an error: ") + result.error);
+        return true;
+    case SendResult::Stalled:
+        // It may be back in a moment: the link thread discovers it again at its next pass.
+        m_state.dropStalled(to);
         return false;
+    case SendResult::Failed:
+        break;
     }
-    log(QStringLiteral("SEND OK"));
-    return true;
+    // The link thread recovers: a new attach or the PONG loss rule.
+    m_state.dropEndpoint(to);
+    return false;
 }
 
 bool SkypeChannel::sendCommand(const QString& command, const SkypeEndpoint& to)

@@ -19,8 +19,10 @@ public:
 
     SkypeChannel(SkypeTransport& transport, LinkState& state, const LogSlot& log, LineSink sink);
 
-    // True when delivered (an empty command counts as delivered without being sent). A failed
-    // delivery clears the endpoint's list entry and drops the link to not attached.
+    // True when delivered (an empty command counts as delivered without being sent), also when
+    // the client answered with an error. A failed delivery clears the endpoint's list entry and
+    // drops the link to not attached; a client that stalled is dropped from the list, so the
+    // link discovers it again.
     bool sendCommand(const QByteArray& command, const SkypeEndpoint& to);
     bool sendCommand(const QString& command, const SkypeEndpoint& to);
     // One command to every listed endpoint in list order; failures are not reported.

@@ -46,7 +46,7 @@ void SkypeConnection::wireMessageHandlers()
         });
     m_handlers.onPurgeRecords.set([this] { m_tracker.purgeOldRecords(); });
     m_handlers.onOutgoingMessage.set(
-        [this](const ChatMessageRecord& record) { m_outgoing.handle(record); });
+        [this](const ChatMessageRecord& record) { return m_outgoing.handle(record); });
     m_handlers.onIncomingMessage.set(
         [this](const ChatMessageRecord& record) { m_incoming.handle(record); });
 }

@@ -15,8 +15,8 @@ namespace verbalink {
 struct SkypeHandlers {
     // A completed chat message that was not received / that was received. SkypeConnection
     // wires them to its outgoing and incoming entries; called on the main thread, they must
-    // not block.
-    HandlerSlot<void(const ChatMessageRecord&)> onOutgoingMessage;
+    // not block. The outgoing one answers whether a job will replace the body.
+    HandlerSlot<bool(const ChatMessageRecord&)> onOutgoingMessage;
     HandlerSlot<void(const ChatMessageRecord&)> onIncomingMessage;
     // One debug-log line; called from the main thread, the link thread and sending threads.
     HandlerSlot<void(const QString&)> onLog;
@@ -41,6 +41,8 @@ struct SkypeHandlers {
     // input port.
     HandlerSlot<void(const QString& callId, const SkypeEndpoint& window)> onRedirectCallCapture;
     HandlerSlot<void(const QString& callId, const SkypeEndpoint& window)> onRedirectCallInput;
+    // The call ended: whatever was routed for it is over.
+    HandlerSlot<void(const QString& callId)> onCallFinished;
 };
 
 } // namespace verbalink

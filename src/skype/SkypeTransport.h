@@ -19,6 +19,25 @@ enum AttachStatus : int {
     AttachApiAvailable = 0x8001,
 };
 
+// What became of one command sent to an endpoint.
+struct SendResult {
+    enum Outcome {
+        // The client took it; its reply, if any, arrives later as a received line.
+        Delivered,
+        // The client took it and answered with an error of the carrier instead of a line: it
+        // is alive, there is just nothing to read. `error` says what it answered.
+        DeliveredWithError,
+        // Nobody took it: no such endpoint, nobody owning the API, a peer that left, no bus.
+        Failed,
+        // No answer in time from a peer that is still the client: it has stalled.
+        Stalled,
+    };
+    Outcome outcome = Failed;
+    QString error;
+
+    bool delivered() const { return outcome == Delivered || outcome == DeliveredWithError; }
+};
+
 // The carrier of the chat client's text protocol. The link and channel code sees only this.
 // Events are delivered on the thread that owns the transport (the main thread); send() may be
 // called from any thread.
@@ -39,9 +58,9 @@ public:
     virtual void setHandlers(Handlers handlers) = 0;
     // Posts the discovery broadcast; false only when it could not be posted at all.
     virtual bool postDiscover() = 0;
-    // Delivers one command to an endpoint, waiting at most 4000 ms; false on time-out or a
-    // vanished peer. The bytes carry no terminator.
-    virtual bool send(const SkypeEndpoint& to, const QByteArray& command) = 0;
+    // Delivers one command to an endpoint, waiting at most 4000 ms. The bytes carry no
+    // terminator.
+    virtual SendResult send(const SkypeEndpoint& to, const QByteArray& command) = 0;
 };
 
 } // namespace verbalink

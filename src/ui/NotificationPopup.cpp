@@ -112,7 +112,8 @@ void NotificationPopup::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), m_image);
 }
 
-// Escape closes the window at once; its place on the stack is kept until the animation ends.
+// Escape and a click close the window at once; its place on the stack is kept until the
+// animation ends.
 void NotificationPopup::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
@@ -120,6 +121,11 @@ void NotificationPopup::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void NotificationPopup::mousePressEvent(QMouseEvent*)
+{
+    hide();
 }
 
 } // namespace verbalink

@@ -14,8 +14,9 @@ namespace verbalink {
 class PopupStack;
 
 // The popup of one received message: a frameless window above all others that grows out of the
-// panel, stays a while and fades out, and never takes the keyboard focus. It is drawn once;
-// each frame only moves it and changes its opacity.
+// panel, stays a while and fades out, and never takes the keyboard focus. A click closes it, as
+// does Escape where the desktop gives it the keyboard. It is drawn once; each frame only moves
+// it and changes its opacity.
 class NotificationPopup : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void showFrame();

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace verbalink {
@@ -15,7 +16,7 @@ SpellCheckDialog::SpellCheckDialog(const SpellChecker& checker, const QString& t
     : QDialog(parent), m_editor(new SpellCheckEdit(checker, this)),
       m_send(new QPushButton(QStringLiteral("Send"), this)),
       m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_check(new QPushButton(QStringLiteral("Check"), this)), m_result(text)
+      m_check(new QPushButton(QStringLiteral("Check"), this)), m_lineBreaks(text), m_result(text)
 {
     setWindowTitle(u"Verbalink Spellcheck (" + checker.dictionaryName() + u')');
     // Above the chat window, which is in front while the user is typing.
@@ -57,8 +58,10 @@ void SpellCheckDialog::showEvent(QShowEvent* event)
 
 void SpellCheckDialog::readBack()
 {
-    // The whole text: a long message must not lose its end for a corrected word.
-    m_result = m_editor->toPlainText();
+    // The whole text: a long message must not lose its end for a corrected word. The raw text
+    // keeps what the plain text would change (line breaks, no-break spaces), so a message the
+    // user left alone comes back exactly as it was.
+    m_result = m_lineBreaks.toMessage(m_editor->document()->toRawText());
 }
 
 } // namespace verbalink

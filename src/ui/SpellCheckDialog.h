@@ -1,5 +1,7 @@
 #pragma once
 
+#include "langtools/EditorLineBreaks.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -17,7 +19,7 @@ class SpellCheckDialog : public QDialog {
 public:
     SpellCheckDialog(const SpellChecker& checker, const QString& text, QWidget* parent = nullptr);
 
-    // The editor's text as Send or Check last read it.
+    // The editor's text as Send or Check last read it, with the message's own line breaks.
     QString resultText() const { return m_result; }
     SpellCheckEdit& editor() { return *m_editor; }
     QPushButton& sendButton() { return *m_send; }
@@ -34,6 +36,7 @@ private:
     QPushButton* m_send;
     QPushButton* m_cancel;
     QPushButton* m_check;
+    EditorLineBreaks m_lineBreaks;
     QString m_result;
 };
 

@@ -3,6 +3,8 @@
 #include "langtools/SpellChecker.h"
 
 #include <QKeyEvent>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace verbalink {
 
@@ -78,18 +80,28 @@ void SpellCheckEdit::keyReleaseEvent(QKeyEvent* event)
 
 void SpellCheckEdit::replaceWithNextSuggestion()
 {
+    const bool cycling = m_cycle.active();
     const QTextCursor cursor = textCursor();
     const EditorText current{toPlainText(), cursor.selectionStart(),
                              cursor.selectionEnd() - cursor.selectionStart()};
     const std::optional<EditorText> next = m_cycle.press(current);
     if (!next)
         return;
-    setPlainText(next->text);
-    QTextCursor selection(document());
-    selection.setPosition(int(next->selectionStart));
-    selection.setPosition(int(next->selectionStart + next->selectionLength),
-                          QTextCursor::KeepAnchor);
-    setTextCursor(selection);
+    // The text around the word stays as it is; only the word is replaced, through the cursor,
+    // so the undo history is kept and one undo brings back the word as it was typed.
+    const qsizetype suffix = next->text.size() - next->selectionStart - next->selectionLength;
+    QTextCursor edit(document());
+    if (cycling)
+        edit.joinPreviousEditBlock();
+    else
+        edit.beginEditBlock();
+    edit.setPosition(int(next->selectionStart));
+    edit.setPosition(int(current.text.size() - suffix), QTextCursor::KeepAnchor);
+    edit.insertText(next->text.mid(next->selectionStart, next->selectionLength));
+    edit.endEditBlock();
+    edit.setPosition(int(next->selectionStart));
+    edit.setPosition(int(next->selectionStart + next->selectionLength), QTextCursor::KeepAnchor);
+    setTextCursor(edit);
 }
 
 } // namespace verbalink

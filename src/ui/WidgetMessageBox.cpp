@@ -8,6 +8,25 @@
 
 namespace verbalink {
 
+namespace {
+
+QMessageBox::Icon boxIcon(MessageBoxPort::Icon icon)
+{
+    switch (icon) {
+    case MessageBoxPort::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBoxPort::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxPort::Icon::Error:
+        return QMessageBox::Critical;
+    case MessageBoxPort::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
 WidgetMessageBox::WidgetMessageBox(QObject* parent) : QObject(parent)
 {
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
@@ -37,19 +56,19 @@ bool WidgetMessageBox::onGuiThread(std::function<bool()> box)
     return pending->answer;
 }
 
-void WidgetMessageBox::showMessage(const QString& text, const QString& caption)
+void WidgetMessageBox::showMessage(const QString& text, const QString& caption, Icon icon)
 {
-    onGuiThread([text, caption] {
-        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    onGuiThread([text, caption, icon] {
+        QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok);
         box.exec();
         return true;
     });
 }
 
-bool WidgetMessageBox::askYesNo(const QString& text, const QString& caption)
+bool WidgetMessageBox::askYesNo(const QString& text, const QString& caption, Icon icon)
 {
-    return onGuiThread([text, caption] {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    return onGuiThread([text, caption, icon] {
+        QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     });
 }

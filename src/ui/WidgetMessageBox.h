@@ -16,8 +16,8 @@ class WidgetMessageBox final : public QObject, public MessageBoxPort {
 public:
     explicit WidgetMessageBox(QObject* parent = nullptr);
 
-    void showMessage(const QString& text, const QString& caption) override;
-    bool askYesNo(const QString& text, const QString& caption) override;
+    void showMessage(const QString& text, const QString& caption, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& caption, Icon icon) override;
 
 private:
     bool onGuiThread(std::function<bool()> box);

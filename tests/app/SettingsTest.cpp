@@ -95,7 +95,7 @@ TEST(Settings, FirstRunCreatesEveryOptionWithItsDefaultInReadOrder)
     EXPECT_EQ(s.state, 1);
     EXPECT_EQ(s.translator, 1);
     EXPECT_EQ(s.hotkeys, 33364);
-    EXPECT_EQ(s.dictionary, "0");
+    EXPECT_EQ(s.dictionary, QStringLiteral("0"));
     EXPECT_EQ(s.speechVoice, QStringLiteral("0"));
     EXPECT_EQ(s.runCommand, QStringLiteral("\"/opt/vl/bin/verbalink\""));
     EXPECT_FALSE(s.runAtLogin);
@@ -109,12 +109,16 @@ TEST(Settings, StoredValuesAreReadIntoTheirFields)
     store.writeValue(User, Key, QStringLiteral("ProxyAddress"), QStringLiteral("proxy.lan"));
     store.writeValue(User, Key, QStringLiteral("MusicPlay"), QStringLiteral("/m/ä.mp3"));
     store.writeValue(User, Key, QStringLiteral("ShowAvatars"), QStringLiteral("128"));
+    // Paths are read whole, however long their UTF-8 form.
+    const QString deepPath = u"/home/ä/" + QString(120, u'd') + u"/hunspell/de_DE.dic";
+    store.writeValue(User, Key, QStringLiteral("Dictionary"), deepPath);
     const Settings s = loadStartupSettings(store, QStringLiteral("/usr"));
     EXPECT_EQ(s.state, 0);
     EXPECT_EQ(s.translator, 0);
     EXPECT_EQ(s.proxyAddress, "proxy.lan");
     EXPECT_EQ(s.musicPlay, QStringLiteral("/m/ä.mp3"));
     EXPECT_EQ(s.showAvatars, 128);
+    EXPECT_EQ(s.dictionary, deepPath);
 }
 
 TEST(Settings, ProxyValuesTravelToTheConnectionsAndBackUnchanged)
@@ -145,7 +149,7 @@ TEST(Settings, ExitSaveWritesItsSixteenValuesInOrder)
     Settings s;
     s.state = 0;
     s.toLang = 32830;
-    s.dictionary = "de_DE";
+    s.dictionary = QStringLiteral("de_DE");
     s.speechVoice = QStringLiteral("Ä voice");
     s.speechRate = -3;
     s.showFlags = 0; // written when changed, never at exit
@@ -250,11 +254,13 @@ TEST(Settings, RoundTripThroughTheSettingsFile)
         Settings s = loadStartupSettings(store, QStringLiteral("/usr"));
         s.state = 0;
         s.speechVoice = QStringLiteral("espeak\\en=x\n");
+        s.dictionary = u"/usr/share/" + QString(100, u'ü') + u"/en_US.dic";
         saveExitSettings(store, s);
     }
     DesktopRegistryStore again(paths);
     const Settings s = loadStartupSettings(again, QStringLiteral("/usr"));
     EXPECT_EQ(s.state, 0);
     EXPECT_EQ(s.speechVoice, QStringLiteral("espeak\\en=x\n"));
+    EXPECT_EQ(s.dictionary, u"/usr/share/" + QString(100, u'ü') + u"/en_US.dic");
     EXPECT_EQ(s.hotkeys, 33364);
 }

@@ -41,5 +41,36 @@ TEST(CallAudioConnectionTest, KeepsWhatFitsInOrderAndDropsWholeSamples)
     EXPECT_EQ(wakes, 3) << "a closed connection no longer wakes its server";
 }
 
+TEST(CallAudioConnectionTest, TheVoiceChangerTakesTheNewestWholeSamplesItHasNotSeen)
+{
+    struct Case {
+        QByteArray held;
+        qsizetype max;
+        bool keep;
+        QByteArray copied;
+        qsizetype recordable; // what the recorder may take afterwards
+        qsizetype left;
+    };
+    const Case cases[] = {
+        {"0123456789", 100, false, "0123456789", 0, 0},
+        {"0123456789", 4, false, "6789", 0, 0},
+        // A half sample at the end waits for its other byte; an odd limit takes whole samples.
+        {"0123456789a", 5, false, "6789", 1, 1},
+        // The recorder keeps everything, the passed-over bytes too.
+        {"0123456789", 4, true, "6789", 10, 10},
+    };
+    for (const Case& c : cases) {
+        CallAudioConnection connection;
+        connection.append(c.held);
+        QByteArray copied(100, '\0');
+        copied.resize(connection.takeUnseen(copied.data(), c.max, c.keep));
+        EXPECT_EQ(copied, c.copied) << c.held.constData() << ' ' << c.max;
+        EXPECT_EQ(connection.recordable(), c.recordable) << c.held.constData();
+        EXPECT_EQ(connection.held(), c.left) << c.held.constData();
+        // Nothing is seen twice.
+        EXPECT_EQ(connection.takeUnseen(copied.data(), c.max, c.keep), 0);
+    }
+}
+
 } // namespace
 } // namespace verbalink

@@ -1,14 +1,19 @@
 #include "audio/CallAudioServer.h"
 
 #include "LoopbackWait.h"
+#include "OtherUserClient.h"
 #include "translate/net/TcpSocket.h"
 
+#include <QDir>
+#include <QStringList>
 #include <arpa/inet.h>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <list>
+#include <mutex>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -18,6 +23,7 @@ namespace {
 
 using test::eventually;
 using test::Loopback;
+using test::OtherUserClient;
 
 // Another program's socket listening on a loopback port.
 struct PortBlocker {
@@ -72,6 +78,22 @@ std::shared_ptr<CallAudioConnection> startWithOneClient(CallAudioServer& server,
         !eventually([&] { return server.connections().size() == 1; }))
         return nullptr;
     return server.connections().front();
+}
+
+// The server's side of a connection to this port: the server runs in this process, so it is
+// one of our own descriptors, the one bound to the port with a peer.
+int acceptedSocket(quint16 port)
+{
+    for (const QString& name : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files)) {
+        const int fd = name.toInt();
+        sockaddr_in local{}, peer{};
+        socklen_t localLength = sizeof local, peerLength = sizeof peer;
+        if (::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) == 0 &&
+            local.sin_family == AF_INET && ntohs(local.sin_port) == port &&
+            ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) == 0)
+            return fd;
+    }
+    return -1;
 }
 
 // The first run of ports from the real base port up that nobody holds now: a program under test
@@ -155,6 +177,50 @@ TEST(CallAudioServerTest, InputSendsQueuedBytesToItsClient)
     client.close();
     ASSERT_TRUE(eventually([&] { return server.connections().empty(); }));
     EXPECT_FALSE(connection->isOpen());
+}
+
+TEST(CallAudioServerTest, InputConnectionsSendSmallWritesAtOnce)
+{
+    CallAudioServer server(CallAudioServer::Role::Input, 0);
+    TcpSocket client;
+    ASSERT_TRUE(startWithOneClient(server, client));
+    const int accepted = acceptedSocket(server.port());
+    ASSERT_GE(accepted, 0);
+    int noDelay = 0;
+    socklen_t length = sizeof noDelay;
+    ASSERT_EQ(::getsockopt(accepted, IPPROTO_TCP, TCP_NODELAY, &noDelay, &length), 0);
+    EXPECT_NE(noDelay, 0);
+}
+
+TEST(CallAudioServerTest, AnotherUsersClientIsRefusedWithOneLogLine)
+{
+    if (const QString reason = OtherUserClient::unavailableReason(); !reason.isEmpty())
+        GTEST_SKIP() << qPrintable(reason);
+    for (const auto role : {CallAudioServer::Role::Capture, CallAudioServer::Role::Input}) {
+        SCOPED_TRACE(role == CallAudioServer::Role::Capture ? "capture" : "input");
+        CallAudioServer server(role, 0);
+        std::mutex lock;
+        QStringList lines;
+        server.setLog([&](const QString& line) {
+            std::lock_guard guard(lock);
+            lines << line;
+        });
+        ASSERT_TRUE(server.start());
+        OtherUserClient other;
+        ASSERT_TRUE(other.connectTo(server.port()));
+        EXPECT_EQ(other.next(), OtherUserClient::Event::ClosedByServer);
+        EXPECT_TRUE(server.connections().empty());
+        {
+            std::lock_guard guard(lock);
+            ASSERT_EQ(lines.size(), 1);
+            EXPECT_TRUE(lines.front().contains(u"user " + QString::number(other.uid())))
+                << qPrintable(lines.front());
+        }
+        // The user's own processes are served as before.
+        TcpSocket own;
+        ASSERT_TRUE(own.connectTo(Loopback, server.port()));
+        EXPECT_TRUE(eventually([&] { return server.connections().size() == 1; }));
+    }
 }
 
 TEST(CallAudioServerTest, ANinthClientIsClosedAtOnceAndTheEightKeepWorking)

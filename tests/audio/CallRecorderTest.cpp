@@ -6,6 +6,7 @@
 #include "audio/CaptureMix.h"
 #include "audio/RecorderForm.h"
 #include "audio/RecordingNames.h"
+#include "audio/RecordingWriter.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/ShellPort.h"
 #include "skype/CallState.h"
@@ -17,11 +18,14 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <chrono>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <list>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace verbalink {
 namespace {
@@ -71,6 +75,18 @@ protected:
     bool start() { return audio.start(documents.path()); }
     QString folder() const { return documents.path() + u"/Skype Voice Records/"_s; }
     QStringList recordings() const { return QDir(folder()).entryList({u"*.wav"_s}, QDir::Files); }
+    // The name a recording of the call gets when it is done now.
+    QString finalName() const
+    {
+        return u"REC - x.y.z"_s +
+               QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
+                   .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
+               u".wav"_s;
+    }
+    QString temporaryFile() const
+    {
+        return folder() + QString::number(clock.epochSeconds()) + u".wav";
+    }
 
     // Connects one client per stream and sends each its bytes once all are accepted.
     void stream(const QList<QByteArray>& streams)
@@ -97,6 +113,39 @@ protected:
     {
         std::lock_guard lock(mutex);
         return commands;
+    }
+    // A call whose voice goes through the voice changer to `partner` while it is recorded.
+    void recordChangedVoice(TcpSocket& partner)
+    {
+        audio.voiceControls().setMusicOn(false);
+        // Sent faster than it is spoken: none of it may be passed over as a backlog.
+        audio.voiceControls().setBacklogLimit(CallAudioConnection::Capacity);
+        ASSERT_TRUE(start());
+        ASSERT_TRUE(partner.connectTo(Loopback, audio.inputServer().port()));
+        ASSERT_TRUE(eventually([&] { return audio.inputServer().connections().size() == 1; }));
+        audio.routeInput(u"1234"_s);
+        audio.routeCapture(u"1234"_s, true);
+        stream({QByteArray()});
+    }
+    // Pieces of odd sizes, so blocks end inside samples and between the two steps.
+    void sendInPieces(const QByteArray& bytes)
+    {
+        for (qsizetype at = 0; at < bytes.size(); at += 997) {
+            ASSERT_TRUE(clients.back().send(bytes.mid(at, 997)));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    static QByteArray hear(TcpSocket& partner, qsizetype bytes)
+    {
+        QByteArray heard;
+        char buffer[4096];
+        while (heard.size() < bytes && partner.waitReadable(5000) == 1) {
+            const qsizetype n = partner.read(buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            heard.append(buffer, n);
+        }
+        return heard;
     }
 
     QTemporaryDir documents;
@@ -162,10 +211,7 @@ TEST_F(CallRecorderTest, RecordsTheMixOfEveryStreamAndNamesTheFileAfterThePartne
         audio.routeCapture(u"1234"_s, false);
         ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
 
-        const QString name = u"REC - x.y.z"_s +
-                             QDateTime::fromSecsSinceEpoch(clock.epochSeconds())
-                                 .toString(u" ( dd-MM-yyyy HH'h' mm'm' ss's')"_s) +
-                             u".wav"_s;
+        const QString name = finalName();
         ASSERT_EQ(recordings().join(u'|').toStdString(), name.toStdString());
         QFile file(folder() + name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -221,33 +267,22 @@ TEST_F(CallRecorderTest, AFileThatCannotBeCreatedStillConsumesTheAudioAndEndsThe
     EXPECT_TRUE(logged.front().startsWith(u"Cannot create the recording "_s));
 }
 
+QByteArray rampingVoice(int samples)
+{
+    QByteArray voice;
+    for (int i = 0; i < samples / 3; ++i)
+        voice += pcm({qint16(i), qint16(-i), qint16(i * 7)}, 1);
+    return voice;
+}
+
 TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
 {
-    audio.voiceControls().setMusicOn(false);
-    ASSERT_TRUE(start());
     TcpSocket partner;
-    ASSERT_TRUE(partner.connectTo(Loopback, audio.inputServer().port()));
-    ASSERT_TRUE(eventually([&] { return audio.inputServer().connections().size() == 1; }));
-    audio.routeInput(u"1234"_s);
-    audio.routeCapture(u"1234"_s, true);
-    stream({QByteArray()});
-    // Pieces of odd sizes, so blocks end inside samples and between the two steps.
-    QByteArray mic;
-    for (int i = 0; i < 3000; ++i)
-        mic += pcm({qint16(i), qint16(-i), qint16(i * 7)}, 1);
-    for (qsizetype at = 0; at < mic.size(); at += 997) {
-        ASSERT_TRUE(clients.back().send(mic.mid(at, 997)));
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    recordChangedVoice(partner);
+    const QByteArray mic = rampingVoice(9000);
+    sendInPieces(mic);
     ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(mic.size()); }));
-    QByteArray heard;
-    char buffer[4096];
-    while (heard.size() < mic.size() && partner.waitReadable(5000) == 1) {
-        const qsizetype n = partner.read(buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        heard.append(buffer, n);
-    }
+    const QByteArray heard = hear(partner, mic.size());
     EXPECT_TRUE(heard == mic) << heard.size() << " of " << mic.size();
     audio.routeCapture(u"1234"_s, false);
     ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
@@ -258,6 +293,103 @@ TEST_F(CallRecorderTest, VoiceChangerAndRecorderEachGetTheMicrophoneOnce)
     const QStringList commands = sent();
     EXPECT_EQ(commands.first(),
               u"ALTER CALL 1234 SET_INPUT PORT=\"%1\""_s.arg(audio.inputServer().port()));
+}
+
+// A named pipe that nobody reads stands for a disk that does not answer: opening it for writing
+// waits for a reader, and writing waits once the pipe is full.
+TEST_F(CallRecorderTest, ADiskThatDoesNotAnswerHoldsUpNeitherTheVoiceNorTheRecording)
+{
+    TcpSocket partner;
+    recordChangedVoice(partner);
+    const QByteArray pipe = QFile::encodeName(temporaryFile());
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const QByteArray mic = rampingVoice(16000);
+    sendInPieces(mic);
+    const QByteArray heard = hear(partner, mic.size());
+    EXPECT_TRUE(heard == mic) << heard.size() << " of " << mic.size();
+    EXPECT_TRUE(eventually([&] { return audio.recordedBytes() == quint32(mic.size()); }));
+
+    // The disk answers as the program ends with the recording still running; what is in the
+    // pipe is all there will be (the size header cannot be patched in a pipe).
+    const int disk = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(disk, 0);
+    audio.stop();
+    QByteArray written(2 * mic.size(), '\0');
+    const qsizetype got = ::read(disk, written.data(), written.size());
+    ::close(disk);
+    ASSERT_EQ(got, 44 + mic.size());
+    EXPECT_TRUE(written.mid(44, mic.size()) == mic);
+    EXPECT_TRUE(QFileInfo::exists(folder() + finalName()));
+}
+
+TEST_F(CallRecorderTest, DeletingAllRecordsKeepsTheCallBeingRecorded)
+{
+    MemoryRegistryStore registry;
+    test::FakeMessageBox boxes;
+    OpenedUrls shell;
+    RecorderForm form({audio, call, registry, boxes, shell});
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(QFile(folder() + u"REC - earlier.wav"_s).open(QIODevice::WriteOnly));
+    audio.routeCapture(u"1234"_s, true);
+    stream({pcm(MicPattern, 100)});
+    ASSERT_TRUE(eventually([&] { return QFileInfo::exists(temporaryFile()); }));
+    boxes.setAnswer(true);
+    EXPECT_EQ(form.deleteAllRecords(u"Sure?"_s), 1);
+
+    ASSERT_TRUE(clients.back().send(pcm(MicPattern, 100)));
+    ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == 1600; }));
+    audio.routeCapture(u"1234"_s, false);
+    ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
+    EXPECT_EQ(recordings(), QStringList{finalName()});
+    EXPECT_EQ(QFileInfo(folder() + finalName()).size(), 44 + 1600);
+}
+
+TEST_F(CallRecorderTest, RecordingsAreTheUsersAlone)
+{
+    const auto mode = [](const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    ASSERT_TRUE(start());
+    EXPECT_EQ(mode(folder()), 0700u);
+    audio.routeCapture(u"1234"_s, true);
+    stream({pcm(MicPattern, 100)});
+    ASSERT_TRUE(eventually([&] { return audio.recordedBytes() == 800; }));
+    audio.routeCapture(u"1234"_s, false);
+    ASSERT_TRUE(eventually([&] { return !audio.isRecording(); }));
+    EXPECT_EQ(mode(folder() + finalName()), 0600u);
+
+    // A folder that was there keeps the mode its user gave it.
+    QTemporaryDir otherDocuments;
+    const QString existing = otherDocuments.path() + u"/Skype Voice Records"_s;
+    ASSERT_TRUE(QDir().mkdir(existing));
+    ASSERT_EQ(::chmod(QFile::encodeName(existing).constData(), 0750), 0);
+    CallAudio other{{call, clock, [](const QByteArray&) {}, {}}, {0, 0}};
+    ASSERT_TRUE(other.start(otherDocuments.path()));
+    EXPECT_EQ(mode(existing), 0750u);
+}
+
+TEST(RecordingWriter, BlocksBeyondWhatMayWaitAreDropped)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"1.wav"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    RecordingWriter writer({}, 1000);
+    writer.open(path, 1);
+    // The writer waits for the pipe's reader meanwhile.
+    writer.append(QByteArray(600, 'a'));
+    writer.append(QByteArray(600, 'b'));
+    writer.append(QByteArray(300, 'c'));
+    writer.finish(folder.filePath(u"done.wav"_s));
+    EXPECT_EQ(writer.unfinished(), QStringList{path});
+    const int disk = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(disk, 0);
+    writer.waitUntilWritten();
+    EXPECT_TRUE(writer.unfinished().isEmpty());
+    QByteArray written(2000, '\0');
+    written.resize(::read(disk, written.data(), written.size()));
+    ::close(disk);
+    EXPECT_TRUE(written.mid(44) == QByteArray(600, 'a') + QByteArray(300, 'c'));
 }
 
 TEST_F(CallRecorderTest, TheEngineSleepsUntilCallAudioArrives)

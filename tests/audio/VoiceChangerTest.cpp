@@ -1,10 +1,12 @@
 #include "audio/VoiceChanger.h"
 
+#include "LoopbackWait.h"
 #include "audio/CallAudioServer.h"
 #include "audio/MonitorOutput.h"
 #include "audio/MusicDecoder.h"
 #include "audio/VoiceChangerControls.h"
 #include "audio/WavRecordingFile.h"
+#include "translate/net/TcpSocket.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -222,6 +224,49 @@ TEST_F(VoiceChangerTest, MusicIsMixedAtTheChosenVolumeAndRestartsWithANewFile)
     controls.setMusicOn(false);
     EXPECT_EQ(run(Samples(4, 5)), Samples(4, 5));
     EXPECT_FALSE(music.isRunning());
+}
+
+TEST_F(VoiceChangerTest, AfterAStallOnlyTheNewestAudioReachesThePartner)
+{
+    controls.setMusicOn(false);
+    bool recording = false;
+    VoiceChanger engine{{capture, input, [&] { return recording; }, controls, music, monitor}};
+    ASSERT_TRUE(capture.start() && input.start());
+    TcpSocket mic;
+    TcpSocket partner;
+    ASSERT_TRUE(mic.connectTo(test::Loopback, capture.port()));
+    ASSERT_TRUE(partner.connectTo(test::Loopback, input.port()));
+    ASSERT_TRUE(test::eventually(
+        [&] { return capture.connections().size() == 1 && input.connections().size() == 1; }));
+    const auto microphone = [&] {
+        return capture.connections().front();
+    };
+    for (const bool routed : {false, true}) {
+        recording = routed;
+        // A second of speech piles up while the engine is held up.
+        QByteArray second;
+        for (int i = 0; i < 16000; ++i) {
+            const auto sample = qint16(i * 3 - 20000);
+            second.append(reinterpret_cast<const char*>(&sample), 2);
+        }
+        ASSERT_TRUE(mic.send(second));
+        ASSERT_TRUE(test::eventually([&] { return microphone()->held() == second.size(); }));
+        ASSERT_TRUE(engine.step());
+        EXPECT_FALSE(engine.step());
+        // The partner gets the last 200 ms; the recorder, while it records, all of it.
+        QByteArray heard;
+        char buffer[8192];
+        while (heard.size() < VoiceChangerControls::DefaultBacklogLimit &&
+               partner.waitReadable(5000) == 1) {
+            const qsizetype n = partner.read(buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            heard.append(buffer, n);
+        }
+        EXPECT_TRUE(heard == second.last(VoiceChangerControls::DefaultBacklogLimit)) << routed;
+        EXPECT_EQ(microphone()->recordable(), routed ? second.size() : 0) << routed;
+        microphone()->take();
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "extras/RobotAnswer.h"
 #include "extras/RobotUsers.h"
 #include "translate/net/ServiceConnections.h"
+#include "translate/text/UrlEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -145,6 +146,51 @@ TEST_F(ChatRobotTest, OnlyContactsInTalkModeOutsideGroupChatsGetAnAnswer)
     m_service.queue(TestService::Route::Robot, TestService::drop());
     EXPECT_FALSE(m_robot.ask(u"bob"_qs, u"Hello"_qs));
     EXPECT_EQ(m_chat.posts().size(), 1);
+}
+
+TEST(ChatRobotRequestTest, AsksAboutTheFirstTenThousandBytesOfALongMessage)
+{
+    const QString emoji = QString::fromUcs4(U"\U0001F600");
+    const struct {
+        QString input;
+        QString asked;
+    } cases[] = {
+        {QString(10000, u'a'), QString(10000, u'a')},
+        {QString(10001, u'a'), QString(10000, u'a')},
+        {QString(5001, u'\u00e9'), QString(5000, u'\u00e9')},
+        // Never half a character: one byte short rather than a broken sequence.
+        {u'a' + QString(5000, u'\u00e9'), u'a' + QString(4999, u'\u00e9')},
+        {QString(9998, u'a') + emoji, QString(9998, u'a')},
+    };
+    for (const auto& c : cases) {
+        const QByteArray request = ChatRobot::request("robot.test", "abc", c.input, "c-1", {});
+        const QByteArray expected = "&input=" + urlEncode(c.asked.toUtf8()) + "&custid=c-1 ";
+        EXPECT_TRUE(request.contains(expected)) << c.input.size();
+    }
+}
+
+TEST_F(ChatRobotTest, AnAnswerIsReadFromTheResponsesFirstTwentyThousandCharacters)
+{
+    const QByteArray padding(30000, ' ');
+    const struct {
+        QByteArray response;
+        QString posted;
+    } cases[] = {
+        // A long tail after the answer does not hide it.
+        {Answers::robotResult("c-7", u"Hello"_qs, u"Hi there"_qs) + padding, u"Hi there"_qs},
+        // An answer running past the limit has no end marker in what is read.
+        {Answers::robotResult("c-8", u"Hello"_qs, QString::fromLatin1(padding) + u"end"), {}},
+    };
+    for (const auto& c : cases) {
+        const qsizetype before = m_chat.posts().size();
+        m_service.queue(TestService::Route::Robot, TestService::reply(c.response));
+        m_robot.handle(u"Hello"_qs, u"bob"_qs);
+        m_robot.waitForTurns();
+        const QList<test::FakeTranslationChat::Post> posts = m_chat.posts().mid(before);
+        ASSERT_EQ(posts.size(), c.posted.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(posts.isEmpty() || posts[0].text == c.posted);
+    }
+    EXPECT_EQ(m_users.find(u"bob"_qs)->conversationId, "c-8");
 }
 
 TEST_F(ChatRobotTest, TheAnswerWaitsFiveToTenSecondsAsIfTyped)

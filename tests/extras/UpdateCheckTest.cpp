@@ -9,7 +9,9 @@
 #include "app/Settings.h"
 #include "platform/MemoryRegistryStore.h"
 
+#include <QDeadlineTimer>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace verbalink;
 using Server = verbalink::test::ScriptedServer;
@@ -114,6 +116,8 @@ TEST_F(UpdateCheckTest, ComparesThePublishedVersionAndReportsAsEachModeShould)
             EXPECT_EQ(boxes[0].text, c.box);
             EXPECT_EQ(boxes[0].caption, Caption);
             EXPECT_EQ(boxes[0].question, c.question);
+            // Both the answer and the offer inform; neither is a warning.
+            EXPECT_EQ(boxes[0].icon, MessageBoxPort::Icon::Information);
         }
         EXPECT_EQ(m_pages, c.pages);
         EXPECT_EQ(lastCheck(), c.stored) << c.body.constData();
@@ -139,6 +143,26 @@ TEST_F(UpdateCheckTest, ASilentSiteIsTriedTwiceAndOnlyTheManualCheckSaysSo)
     ASSERT_EQ(m_boxes.boxes().size(), 1);
     EXPECT_EQ(m_boxes.boxes()[0].text,
               u"Cannot check for updates! \n Check if internet connection is available.");
+    EXPECT_EQ(m_boxes.boxes()[0].icon, MessageBoxPort::Icon::Error);
+}
+
+TEST_F(UpdateCheckTest, EndedChecksAreJoinedWhenTheNextOneStarts)
+{
+    const QByteArray host = "127.0.0.1:" + QByteArray::number(test::freeLoopbackPort());
+    UpdateCheck updates({m_clock, m_registry, m_boxes, [](const QString&) {
+                         }});
+    constexpr int Checks = 20;
+    for (int i = 1; i <= Checks; ++i) {
+        updates.start(UpdateCheck::Mode::Manual, {{host, {}}, {}, {}, u"offline"_qs});
+        // Each one fails at once and says so; the next starts once it has.
+        const QDeadlineTimer deadline(10000);
+        while (m_boxes.boxes().size() < i && !deadline.hasExpired())
+            std::this_thread::yield();
+        ASSERT_EQ(m_boxes.boxes().size(), i);
+    }
+    // A check still ending when the next one starts is joined by a later start: only the last
+    // few can still be held.
+    EXPECT_LE(updates.heldThreads(), 5);
 }
 
 TEST_F(UpdateCheckTest, AutomaticChecksWaitThirtySixHoursFromTheLastOne)

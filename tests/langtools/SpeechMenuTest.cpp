@@ -105,6 +105,7 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
         int checkedId;
         int rate;
         const char* calls; // the engine's calls, joined by "|"
+        bool voicesListed = true;
     };
     // clang-format off
     const Case cases[] = {
@@ -116,6 +117,9 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
         {"Voice 999",  "fast", true,  33053, 0,  "setRate 0"},
         {"0",          "25",   true,  33053, 10, "setRate 10"},
         {"Voice 1",    "4",    false, 5501,  4,  ""},
+        // An engine that did not start lists nothing: the stored voice is not known to be gone.
+        {"Voice 1",    "4",    false, 33053, 4,  "", false},
+        {"Voice 1",    "4",    true,  33053, 4,  "setRate 4", false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -124,13 +128,15 @@ TEST_F(SpeechMenuTest, StartRestoresTheStoredVoiceByDescriptionAndTheRate)
         menu.removeAppended({5});
         port.calls.clear();
         port.isAvailable = c.available;
+        port.voiceList = c.voicesListed ? manyVoices() : QStringList();
         log.clear();
         flags.clear();
         start(stored, QString::fromUtf8(c.storedRate));
 
         const bool restored = c.checkedId != SpeechMenu::DisabledCommand;
         EXPECT_EQ(checkedIds(), QList<int>{c.checkedId});
-        EXPECT_EQ(speech->voiceSetting(), restored ? stored : QStringLiteral("0"));
+        EXPECT_EQ(speech->voiceSetting(),
+                  restored || !c.voicesListed ? stored : QStringLiteral("0"));
         EXPECT_EQ(speech->rate(), c.rate);
         EXPECT_EQ(port.calls, QString::fromUtf8(c.calls).split(u'|', Qt::SkipEmptyParts));
         EXPECT_EQ(speech->enabled(), restored);
@@ -202,6 +208,7 @@ TEST_F(SpeechMenuTest, CommandsChooseVoiceDisabledRateAndHelp)
               QStringLiteral("With speech module you could listen to your incoming messages.\n"
                              "To activate text-to-speach just select your favourite narrator.\n"));
     EXPECT_FALSE(boxes.boxes()[0].question);
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageBoxPort::Icon::Information);
 }
 
 TEST_F(SpeechMenuTest, SpeakGoesToTheEngineOnlyWhileItIsThere)

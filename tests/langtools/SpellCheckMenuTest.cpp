@@ -115,6 +115,7 @@ TEST_F(SpellCheckMenuTest, CommandsSwitchDictionariesAndOffAndOpenHelp)
     EXPECT_TRUE(menu.handleCommand(5100));
     ASSERT_EQ(m_boxes.boxes().size(), 2);
     EXPECT_EQ(m_boxes.boxes()[1].caption, u"Verbalink's Spellcheck Help");
+    EXPECT_EQ(m_boxes.boxes()[1].icon, MessageBoxPort::Icon::Information);
     EXPECT_TRUE(m_boxes.boxes()[1].text.startsWith(
         u"With spellchecker you could correct your outgoing messages in realtime.\n"));
     EXPECT_TRUE(m_boxes.boxes()[1].text.contains(

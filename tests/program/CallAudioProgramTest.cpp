@@ -209,6 +209,49 @@ TEST_F(CallAudioProgramTest, TheChangedVoiceWithMusicIsWhatThePartnerHears)
     ASSERT_TRUE(terminate(*program)) << qPrintable(log());
 }
 
+TEST_F(CallAudioProgramTest, AfterARecordingIsStoppedThePartnerStillHearsTheChangedVoice)
+{
+    verbalink::testing::VirtualDisplay display;
+    ASSERT_TRUE(showOn(display));
+    const QString heard = path(u"input.pcm"_qs);
+    writeSettings("[Software\\Verbalink]\nVoiceChanger=33192\nMusicPlayOn=0\n");
+    m_sim->directive(u"user bob en Bob"_qs);
+    m_sim->directive(u"call-input "_qs + heard);
+    auto program = launch();
+    ASSERT_TRUE(logShows(u"hot keys: 22 grabbed"_qs)) << qPrintable(log());
+    ASSERT_TRUE(attached());
+    m_sim->directive(u"call 12 bob "_qs + writeWav(u"mic.wav"_qs, sine(300, 12 * Samples)) + u' ' +
+                     writeWav(u"output.wav"_qs, sine(700, 12 * Samples)));
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 12 SET_CAPTURE_MIC PORT="_qs))
+        << qPrintable(readFile(commandLog()));
+
+    ASSERT_TRUE(display.press(u"ctrl+shift+F8"_qs));
+    ASSERT_TRUE(logShows(u"dialog opened: Voice Call Recorder"_qs)) << qPrintable(log());
+    waitUntil([] { return false; }, 500);
+    ASSERT_TRUE(display.press(u"space"_qs)); // "Start recording"
+    ASSERT_TRUE(commandSeen(u"ALTER CALL 12 SET_OUTPUT PORT="_qs));
+    ASSERT_TRUE(waitUntil([&] { return !recordings().isEmpty(); }));
+    ASSERT_TRUE(display.press(u"space"_qs)); // "Stop recording"
+    ASSERT_TRUE(waitUntil([&] {
+        return recordings().size() == 1 && recordings()[0].startsWith(u"REC - Bob ( "_qs);
+    })) << qPrintable(recordings().join(u", "));
+
+    // Two more seconds reach the partner, the voice four semitones up as before.
+    const qint64 atStop = QFileInfo(heard).size();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(heard).size() >= atStop + 4 * Samples; }, 15000))
+        << atStop << " then " << QFileInfo(heard).size() << '\n'
+        << qPrintable(readFile(commandLog()));
+    QFile file(heard);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pcm = file.readAll();
+    const int first = int(atStop / 2) + Samples / 2;
+    const double shifted = amplitudeAt(pcm, first, Samples, 300 * std::pow(2.0, 4.0 / 12));
+    EXPECT_GT(shifted, 4000);
+    EXPECT_LT(amplitudeAt(pcm, first, Samples, 300), shifted / 10);
+    m_sim->directive(u"call-end 12"_qs);
+    ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+}
+
 TEST_F(CallAudioProgramTest, MusicStartedDuringACallReachesThePartnerFromItsBeginning)
 {
     verbalink::testing::VirtualDisplay display;

@@ -5,6 +5,7 @@
 #include "ProgramTestFixture.h"
 #include "ServiceAnswers.h"
 #include "TranslationTestService.h"
+#include "VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,34 @@ TEST_F(ChatRobotProgramTest, AContactInTalkModeIsAnsweredInItsOwnLanguage)
     m_sim->directive(QStringLiteral("receive-group bob Hallo zusammen"));
     waitUntil([] { return false; }, 1500);
     EXPECT_EQ(robotRequests(), 2);
+    ASSERT_TRUE(terminate(*program)) << qPrintable(log());
+}
+
+TEST_F(ChatRobotProgramTest, AContactPutInTalkModeIsAnsweredWhileTheDialogIsStillOpen)
+{
+    verbalink::testing::VirtualDisplay display;
+    ASSERT_TRUE(showOn(display));
+    const QByteArray host = m_service.hostPort();
+    writeSettings("[Software\\Verbalink]\nRobotDelayAnswer=0\n[Software\\Verbalink\\Hosts]\n"
+                  "Google=" +
+                  host + "\nGoogleTranslate=" + host + "\nPandorabots=" + host + "\n");
+    m_sim->directive(QStringLiteral("user bob en Bob Builder"));
+    auto program = launch();
+    ASSERT_TRUE(logShows(QStringLiteral("hot keys: 22 grabbed"))) << qPrintable(log());
+    ASSERT_TRUE(attached());
+
+    // Hotkey+F7: the contact box offers Bob first; Tab past the list to Add.
+    ASSERT_TRUE(display.press(QStringLiteral("ctrl+shift+F7")));
+    ASSERT_TRUE(logShows(QStringLiteral("dialog opened: Verbalink A.I. Talk Robot")))
+        << qPrintable(log());
+    waitUntil([] { return false; }, 500);
+    for (const char* key : {"Tab", "Tab", "space"})
+        ASSERT_TRUE(display.press(QString::fromLatin1(key)));
+    waitUntil([] { return false; }, 300);
+
+    m_sim->directive(QStringLiteral("receive bob Hello there"));
+    EXPECT_TRUE(posted(u"You said: Hello there"_qs)) << qPrintable(readFile(messagesLog()));
+    EXPECT_EQ(robotRequests(), 1);
     ASSERT_TRUE(terminate(*program)) << qPrintable(log());
 }
 

@@ -156,4 +156,40 @@ TEST_F(ProgramFaultTest, ChatClientAnsweringEveryCommandWithAnErrorLosesNothing)
     EXPECT_FALSE(readFile(messagesLog()).contains(u"BODY 1 "));
 }
 
+TEST_F(ProgramFaultTest, OneErrorAnswerOrAStallOfTheClientLeavesTheNextMessageTranslated)
+{
+    struct Case {
+        const char* name;
+        const char* fault;
+        bool reattaches;
+    };
+    const Case cases[] = {
+        // The client answers one command with a D-Bus error: it is still there, still heard.
+        {"error answer", "dbus-error", false},
+        // It hangs past the send limit: the program finds it again at once, not after 100 s.
+        {"stall", "stall 5000", true},
+    };
+    int id = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromLatin1(c.name);
+        const qsizetype attaches = readFile(commandLog()).count(u"GET UI_LANGUAGE");
+        // The fault takes the program's first question about this message.
+        m_sim->directive(QString::fromLatin1(c.fault));
+        m_sim->directive(u"type bob Hit by the " + name);
+        const QString hit = u"GET CHATMESSAGE " + QString::number(++id);
+        ASSERT_TRUE(waitUntil([&] { return readFile(commandLog()).contains(hit); }));
+        if (c.reattaches) {
+            ASSERT_TRUE(waitUntil(
+                [&] { return readFile(commandLog()).count(u"GET UI_LANGUAGE") > attaches; }, 20000))
+                << qPrintable(log().right(2000));
+        } else {
+            settle(1000);
+        }
+        m_sim->directive(u"type bob After the " + name);
+        EXPECT_TRUE(messagesShow(translated(++id, u"After the " + name)))
+            << qPrintable(readFile(messagesLog()));
+    }
+}
+
 } // namespace

@@ -39,7 +39,8 @@ protected:
             ADD_FAILURE() << qPrintable(error);
             return false;
         }
-        display.showPrograms(*m_program);
+        m_program->setEnvironment(QStringLiteral("DISPLAY"), display.name());
+        m_program->setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         return true;
     }
     void writeSettings(const QByteArray& text) { ASSERT_TRUE(m_program->writeSettings(text)); }

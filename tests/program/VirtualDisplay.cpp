@@ -1,9 +1,8 @@
 #include "VirtualDisplay.h"
 
-#include "ProgramHome.h"
-
 #include <QCoreApplication>
 #include <QFile>
+#include <QPoint>
 #include <QThread>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -52,6 +51,18 @@ bool VirtualDisplay::press(const QString& keys) const
     return xdotool({QStringLiteral("key"), keys});
 }
 
+bool VirtualDisplay::click(const QPoint& at) const
+{
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+                    QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+bool VirtualDisplay::focus(quintptr window) const
+{
+    return xdotool(
+        {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
+}
+
 bool VirtualDisplay::type(const QString& text) const
 {
     return xdotool({QStringLiteral("type"), text});
@@ -80,12 +91,6 @@ bool VirtualDisplay::holdKey(quint16 modifiers, quint32 keysym)
                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     free(failed);
     return keycode != 0 && !failed;
-}
-
-void VirtualDisplay::showPrograms(ProgramHome& home) const
-{
-    home.setEnvironment(QStringLiteral("DISPLAY"), m_name);
-    home.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 }
 
 } // namespace verbalink::testing

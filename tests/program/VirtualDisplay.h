@@ -3,11 +3,10 @@
 #include <QProcess>
 #include <QString>
 
+class QPoint;
 struct xcb_connection_t;
 
 namespace verbalink::testing {
-
-class ProgramHome;
 
 // A private X server (Xvfb) for one test, and a client connection of the test's own, with which
 // it can hold a key the way another program would.
@@ -16,10 +15,12 @@ public:
     ~VirtualDisplay();
     bool start(QString& error);
     QString name() const { return m_name; }
-    // Later starts of the program in that home run on this display.
-    void showPrograms(ProgramHome& home) const;
     // Presses keys as a user would ("ctrl+shift+F1"; "Caps_Lock" toggles the lock).
     bool press(const QString& keys) const;
+    // Moves the pointer there and clicks the left button.
+    bool click(const QPoint& at) const;
+    // Gives the keyboard to the window, as a window manager would.
+    bool focus(quintptr window) const;
     // Types text into the window that has the focus.
     bool type(const QString& text) const;
     // Grabs a key with modifiers on the root window from this test's own client.

@@ -95,6 +95,59 @@ TEST_F(ChatMessageTrackerTest, EncryptionPutsThePlaceholderOnlyWithACipherAndOnl
     EXPECT_EQ(sentCommands().size(), 3);
 }
 
+TEST_F(ChatMessageTrackerTest, APlaceholderNoJobWillReplaceGivesWayToTheTypedText)
+{
+    features->encryption = true;
+    connection.services().cipher.set(std::make_shared<FakeCipher>());
+    {
+        std::lock_guard lock(features->mutex);
+        features->excluded.insert(QStringLiteral("bob"));
+    }
+    ContactRecord carol;
+    carol.handle = QStringLiteral("carol");
+    connection.contacts().append(carol);
+    const struct {
+        const char* what;
+        const char* chat;
+        const char* body;
+        bool postedByProgram;
+        bool job;
+    } cases[] = {
+        {"filtered out", "#alice/$bob;1", "hi\r\nthere, \u00e9", false, false},
+        {"enciphered by its job", "#alice/$carol;1", "secret", false, true},
+        {"posted by the program", "#alice/$carol;1", "Happy new year", true, false},
+    };
+    qint32 id = 5;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString body = QString::fromUtf8(c.body);
+        if (c.postedByProgram) {
+            ASSERT_TRUE(connection.postMessageTo(QStringLiteral("carol"), body, true));
+            line(QStringLiteral("CHAT #alice/$carol;1 STATUS DIALOG"));
+        }
+        const qsizetype jobsBefore = jobs().size();
+        transport.clear();
+        sendMessage(id, QString::fromUtf8(c.chat), body);
+        const QStringList sent = sentCommands();
+        ASSERT_GE(sent.size(), 4);
+        EXPECT_EQ(sent[3], QStringLiteral("SET CHATMESSAGE %1 BODY Crypting message...").arg(id));
+        EXPECT_EQ(jobs().size(), jobsBefore + (c.job ? 1 : 0));
+        const ChatMessageRecord record = *connection.findRecord(id);
+        if (c.job) {
+            EXPECT_EQ(sent.size(), 4) << "the job puts the enciphered text in its place";
+            EXPECT_EQ(record.state, ChatMessageRecord::Dispatched);
+        } else {
+            // Back as typed, in plain text: there is no job to encipher it for.
+            ASSERT_EQ(sent.size(), 5);
+            EXPECT_EQ(transport.sent().last().command,
+                      QStringLiteral("SET CHATMESSAGE %1 BODY ").arg(id).toUtf8() + body.toUtf8());
+            EXPECT_EQ(record.state, ChatMessageRecord::Replaced);
+            EXPECT_EQ(record.replacement, body);
+        }
+        ++id;
+    }
+}
+
 TEST_F(ChatMessageTrackerTest, CompletedOutgoingMessageBecomesAJobAndIsLogged)
 {
     sendMessage(9, QStringLiteral("#alice/$bob;9f1"), QStringLiteral("hello, world\tand more"));

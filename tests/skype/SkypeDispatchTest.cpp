@@ -168,11 +168,23 @@ TEST_F(SkypeDispatchTest, OtherChatLinesPostNothing)
 TEST_F(SkypeDispatchTest, CallLinesTrackTheCurrentCall)
 {
     QStringList partnerNames;
+    QStringList finished;
     connection.handlers().onCallPartnerName.set(
         [&](const QString& name) { partnerNames.append(name); });
+    connection.handlers().onCallFinished.set([&](const QString& id) { finished.append(id); });
+
+    // A call that was going on before the program started is only heard of in its pulses.
+    CallState::Snapshot call = connection.call().snapshot();
+    EXPECT_EQ(call.partnerName, QStringLiteral("UNKNOWN"));
+    EXPECT_EQ(call.duration, QStringLiteral("0"));
+    receive(Client, QStringLiteral("CALL 41 DURATION 300"));
+    call = connection.call().snapshot();
+    EXPECT_TRUE(call.inCall);
+    EXPECT_EQ(call.partnerName, QStringLiteral("UNKNOWN"));
+    EXPECT_EQ(call.duration, QStringLiteral("300"));
 
     receive(Client, QStringLiteral("CALL 42 STATUS INPROGRESS"));
-    CallState::Snapshot call = connection.call().snapshot();
+    call = connection.call().snapshot();
     EXPECT_TRUE(call.inCall);
     EXPECT_EQ(call.callId, QStringLiteral("42"));
     EXPECT_EQ(call.window, Client);
@@ -190,6 +202,7 @@ TEST_F(SkypeDispatchTest, CallLinesTrackTheCurrentCall)
 
     receive(Client, QStringLiteral("CALL 42 STATUS FINISHED"));
     EXPECT_FALSE(connection.call().snapshot().inCall);
+    EXPECT_EQ(finished, QStringList{QStringLiteral("42")});
 
     receive(Client, QStringLiteral("CALL 43 DURATION 1"));
     call = connection.call().snapshot();

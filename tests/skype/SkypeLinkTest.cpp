@@ -223,6 +223,47 @@ TEST_F(SkypeLinkTest, FailedSendClearsTheEntryAndSilencesTheEndpoint)
     EXPECT_EQ(transport.sent()[0].to, Other);
 }
 
+TEST_F(SkypeLinkTest, HowASendEndedDecidesWhetherTheClientIsStillHeardAndWhenToDiscover)
+{
+    struct Case {
+        const char* name;
+        SendResult result;
+        bool delivered;
+        QList<SkypeEndpoint> endpoints;
+        int discoversAfterAPass;
+    };
+    const QString error = QStringLiteral("org.freedesktop.DBus.Error.Failed: no body");
+    const Case cases[] = {
+        {"delivered", {SendResult::Delivered, {}}, true, {Client}, 0},
+        // Alive and answering: only this command's reply is missing.
+        {"an error answer", {SendResult::DeliveredWithError, error}, true, {Client}, 0},
+        // Gone: the client's leaving or the loss rule brings discovery.
+        {"failed", {SendResult::Failed, {}}, false, {QString()}, 0},
+        // Still there but hung: found again at the next pass, not after 100 s.
+        {"stalled", {SendResult::Stalled, {}}, false, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        transport.deliverGone(Client);
+        attachQuietly(Client);
+        transport.setResult(Client, c.result);
+        EXPECT_EQ(connection.sendCommand(QStringLiteral("GET CHATMESSAGE 1 BODY"), Client),
+                  c.delivered);
+        EXPECT_EQ(connection.endpoints(), c.endpoints);
+        EXPECT_EQ(connection.attachState(), c.delivered ? StateAttached : StateNotAttached);
+        if (c.result.outcome == SendResult::DeliveredWithError) {
+            EXPECT_EQ(log.last(), u"SEND OK, answered with an error: " + error);
+        }
+        transport.setResult(Client, {SendResult::Delivered, {}});
+        passes(1);
+        EXPECT_EQ(transport.discoverCount(), c.discoversAfterAPass);
+
+        log.clear();
+        receive(Client, QStringLiteral("PROTOCOL 8"));
+        EXPECT_EQ(!log.isEmpty(), c.delivered) << "lines from the client are heard";
+    }
+}
+
 TEST_F(SkypeLinkTest, AClientThatLeftIsForgottenAndItsSuccessorAttachedAtOnce)
 {
     attach(Client);

@@ -2,16 +2,16 @@
 
 namespace verbalink::test {
 
-void FakeMessageBox::showMessage(const QString& text, const QString& caption)
+void FakeMessageBox::showMessage(const QString& text, const QString& caption, Icon icon)
 {
     std::lock_guard lock(m_mutex);
-    m_boxes.append({text, caption, false});
+    m_boxes.append({text, caption, false, icon});
 }
 
-bool FakeMessageBox::askYesNo(const QString& text, const QString& caption)
+bool FakeMessageBox::askYesNo(const QString& text, const QString& caption, Icon icon)
 {
     std::lock_guard lock(m_mutex);
-    m_boxes.append({text, caption, true});
+    m_boxes.append({text, caption, true, icon});
     return m_answer;
 }
 

@@ -14,10 +14,11 @@ public:
         QString text;
         QString caption;
         bool question = false;
+        Icon icon = Icon::None;
     };
 
-    void showMessage(const QString& text, const QString& caption) override;
-    bool askYesNo(const QString& text, const QString& caption) override;
+    void showMessage(const QString& text, const QString& caption, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& caption, Icon icon) override;
 
     void setAnswer(bool yes);
     QList<Box> boxes() const;

@@ -18,29 +18,32 @@ bool FakeSkypeTransport::postDiscover()
     return m_discoverSucceeds;
 }
 
-bool FakeSkypeTransport::send(const SkypeEndpoint& to, const QByteArray& command)
+SendResult FakeSkypeTransport::send(const SkypeEndpoint& to, const QByteArray& command)
 {
     std::function<void(const Sent&)> onSend;
     const Sent sent{to, command};
     {
         std::lock_guard lock(m_mutex);
         m_sent.append(sent);
-        if (m_failing.contains(to))
-            return false;
+        const SendResult result = m_results.value(to, {SendResult::Delivered, {}});
+        if (result.outcome != SendResult::Delivered)
+            return result;
         onSend = m_onSend;
     }
     if (onSend)
         onSend(sent);
-    return true;
+    return {SendResult::Delivered, {}};
 }
 
 void FakeSkypeTransport::setFailing(const SkypeEndpoint& endpoint, bool failing)
 {
+    setResult(endpoint, {failing ? SendResult::Failed : SendResult::Delivered, {}});
+}
+
+void FakeSkypeTransport::setResult(const SkypeEndpoint& endpoint, const SendResult& result)
+{
     std::lock_guard lock(m_mutex);
-    if (failing)
-        m_failing.insert(endpoint);
-    else
-        m_failing.remove(endpoint);
+    m_results.insert(endpoint, result);
 }
 
 void FakeSkypeTransport::setDiscoverSucceeds(bool succeeds)

@@ -2,8 +2,8 @@
 
 #include "skype/SkypeTransport.h"
 
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <mutex>
@@ -21,10 +21,13 @@ public:
 
     void setHandlers(Handlers handlers) override;
     bool postDiscover() override;
-    bool send(const SkypeEndpoint& to, const QByteArray& command) override;
+    SendResult send(const SkypeEndpoint& to, const QByteArray& command) override;
 
     // Sends to this endpoint fail (time-out or vanished peer) until allowed again.
     void setFailing(const SkypeEndpoint& endpoint, bool failing = true);
+    // Sends to this endpoint end this way until set otherwise; anything but Delivered skips
+    // the send hook.
+    void setResult(const SkypeEndpoint& endpoint, const SendResult& result);
     void setDiscoverSucceeds(bool succeeds);
     // Called after a send has been recorded, as a client answering at once would.
     void setOnSend(std::function<void(const Sent&)> onSend);
@@ -43,7 +46,7 @@ private:
     mutable std::mutex m_mutex;
     Handlers m_handlers;
     QList<Sent> m_sent;
-    QSet<SkypeEndpoint> m_failing;
+    QHash<SkypeEndpoint, SendResult> m_results;
     std::function<void(const Sent&)> m_onSend;
     bool m_discoverSucceeds = true;
     int m_discovers = 0;

@@ -34,6 +34,8 @@ TEST(SimDirectiveParserTest, ParsesEveryDirective)
         {u"silent-ping off"_s, Kind::SilentPing, {}, 0, false},
         {u"errors on"_s, Kind::Errors, {}, 0, true},
         {u"errors off"_s, Kind::Errors, {}, 0, false},
+        {u"dbus-error"_s, Kind::BusError, {}, 0, false},
+        {u"stall 5000"_s, Kind::Stall, {}, 5000, false},
         {u"handle bob"_s, Kind::Handle, u"bob"_s, 0, false},
         {u"language pt-br"_s, Kind::Language, u"pt-br"_s, 0, false},
         {u"vanish"_s, Kind::Vanish, {}, 0, false},

@@ -116,6 +116,23 @@ TEST(SkypeSimulatorTest, EveryCommandFailsWhileErrorsAreOn)
     EXPECT_EQ(replyTo(simulator, u"PING"_s), u"PONG"_s);
 }
 
+TEST(SkypeSimulatorTest, BusErrorAndStallTakeOnlyTheNextCommand)
+{
+    SkypeSimulator simulator;
+    ASSERT_TRUE(simulator.apply(parsed(u"dbus-error"_s)));
+    ASSERT_TRUE(simulator.apply(parsed(u"stall 5000"_s)));
+    const ApiResponse failed = simulator.handle(u"NAME Verbalink"_s);
+    EXPECT_FALSE(failed.busError.isEmpty());
+    EXPECT_EQ(failed.stallMs, 5000);
+    // The lost command changed nothing: nobody is attached.
+    EXPECT_FALSE(failed.attachesCaller);
+    EXPECT_TRUE(simulator.state().attachedApp.isEmpty());
+    const ApiResponse next = simulator.handle(u"NAME Verbalink"_s);
+    EXPECT_TRUE(next.busError.isEmpty());
+    EXPECT_EQ(next.stallMs, 0);
+    EXPECT_EQ(next.reply, u"OK"_s);
+}
+
 TEST(SkypeSimulatorTest, UnknownCommandsGetAnErrorLine)
 {
     SkypeSimulator simulator;

@@ -93,6 +93,67 @@ TEST_F(SpellCheckDialogTest, ControlTabCyclesSuggestionsAndReleaseUnderlinesAgai
     EXPECT_EQ(underlined(editor), QStringList{u"wrng"_qs});
 }
 
+TEST_F(SpellCheckDialogTest, UndoBringsBackTheWordControlTabReplaced)
+{
+    SpellCheckDialog dialog(m_checker, QStringLiteral("Ths is\r\nteh wrng"));
+    SpellCheckEdit& editor = dialog.editor();
+    const QString typed = editor.toPlainText();
+    const QStringList ring = m_checker.suggestions(QStringLiteral("teh")).words();
+    ASSERT_GE(ring.size(), 3);
+    for (int presses : {1, 2}) {
+        SCOPED_TRACE(presses);
+        select(editor, 7, 3);
+        for (int i = 0; i < presses; ++i)
+            QTest::keyPress(&editor, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyRelease(&editor, Qt::Key_Control, Qt::NoModifier);
+        EXPECT_EQ(editor.toPlainText(), u"Ths is\n" + ring[presses] + u" wrng");
+        // One undo takes back the whole cycle, whatever the presses.
+        QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(editor.toPlainText(), typed);
+        QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(editor.toPlainText(), u"Ths is\n" + ring[presses] + u" wrng");
+        QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    }
+}
+
+TEST_F(SpellCheckDialogTest, SendKeepsTheMessagesOwnLineBreaksAndLeavesAnUntouchedTextAlone)
+{
+    const QString teh = m_checker.suggestions(QStringLiteral("teh")).words().value(1);
+    const auto correctTeh = [](SpellCheckEdit& editor) {
+        const qsizetype at = editor.toPlainText().indexOf(u"teh");
+        select(editor, int(at), 3);
+        QTest::keyPress(&editor, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyRelease(&editor, Qt::Key_Control, Qt::NoModifier);
+    };
+    const auto addLine = [](SpellCheckEdit& editor) {
+        editor.moveCursor(QTextCursor::End);
+        QTest::keyClick(&editor, Qt::Key_Return);
+        QTest::keyClicks(&editor, QStringLiteral("ok"));
+    };
+    const std::function<void(SpellCheckEdit&)> untouched = [](SpellCheckEdit&) {
+    };
+    const struct {
+        QString message;
+        std::function<void(SpellCheckEdit&)> edit;
+        QString sent;
+    } cases[] = {
+        {u"Ths is\r\nteh wrng"_qs, untouched, u"Ths is\r\nteh wrng"_qs},
+        {u"wrng\u00a0here\r\n\r\nand\rmixed\nbreaks"_qs, untouched,
+         u"wrng\u00a0here\r\n\r\nand\rmixed\nbreaks"_qs},
+        {u"Ths is\r\nteh\u00a0wrng"_qs, correctTeh, u"Ths is\r\n" + teh + u"\u00a0wrng"},
+        {u"teh\nwrng"_qs, correctTeh, teh + u"\nwrng"},
+        {u"wrng"_qs, addLine, u"wrng\r\nok"_qs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        SpellCheckDialog dialog(m_checker, c.message);
+        c.edit(dialog.editor());
+        QTest::mouseClick(&dialog.sendButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.resultText(), c.sent);
+    }
+}
+
 TEST_F(SpellCheckDialogTest, SendGivesTheWholeEditedTextAndCheckRefreshes)
 {
     const QString longText = QString(1500, u'a') + u" end";

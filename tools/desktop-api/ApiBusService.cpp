@@ -6,6 +6,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QThread>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -62,6 +63,9 @@ QString ApiBusService::Invoke(const QString& command)
     m_log.record(command);
     Q_EMIT commandReceived(command);
     const ApiResponse response = m_api.handle(command);
+    // A hung client serves nobody: the whole event loop waits, as the bus sees it.
+    if (response.stallMs > 0)
+        QThread::msleep(ulong(response.stallMs));
     // The reply goes out by hand so that notifications can follow it, never precede it.
     setDelayedReply(true);
     const QDBusMessage call = message();
@@ -76,6 +80,10 @@ QString ApiBusService::Invoke(const QString& command)
 
 void ApiBusService::complete(const QDBusMessage& call, const ApiResponse& response)
 {
+    if (!response.busError.isEmpty()) {
+        m_bus.send(call.createErrorReply(response.busError, u"Simulated failure to answer"_s));
+        return;
+    }
     m_bus.send(call.createReply(response.reply));
     if (response.attachesCaller) {
         m_client = call.service();

@@ -16,6 +16,11 @@ struct ApiResponse {
     int replyDelayMs = 0;
     // The caller becomes the client that notifications go to.
     bool attachesCaller = false;
+    // Instead of the reply, an error of the bus (the client failing to answer in its own
+    // library), with this name.
+    QString busError;
+    // Before anything else the client hangs this long, answering nobody.
+    int stallMs = 0;
 };
 
 // A response that only answers, as most commands do.

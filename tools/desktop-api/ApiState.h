@@ -28,6 +28,10 @@ struct ApiState {
     bool silentPing = false;
     // Every command is answered with an error line, as a client in trouble would.
     bool failCommands = false;
+    // The next command gets an error of the bus instead of its answer.
+    bool busErrorNext = false;
+    // At the next command the client hangs this long before it answers.
+    int stallNextMs = 0;
     QList<ApiUser> users;
     // The application name of the last accepted NAME; empty while nobody is attached.
     QString attachedApp;

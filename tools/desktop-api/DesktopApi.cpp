@@ -1,6 +1,7 @@
 #include "DesktopApi.h"
 
 #include <QStringList>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +15,18 @@ DesktopApi::DesktopApi(ApiState state, const ApiWorld& world, qsizetype messageC
 }
 
 ApiResponse DesktopApi::handle(const QString& command)
+{
+    ApiResponse response;
+    // A command answered by a bus error is lost with its answer: nothing it would do happens.
+    if (std::exchange(m_state.busErrorNext, false))
+        response.busError = u"org.freedesktop.DBus.Error.Failed"_s;
+    else
+        response = respond(command);
+    response.stallMs = std::exchange(m_state.stallNextMs, 0);
+    return response;
+}
+
+ApiResponse DesktopApi::respond(const QString& command)
 {
     if (m_state.failCommands)
         return answer(u"ERROR 9 Command failed"_s);

@@ -32,6 +32,7 @@ public:
 
 private:
     void addBuiltInHandlers();
+    ApiResponse respond(const QString& command);
     ApiResponse name(const QString& application);
     ApiResponse protocol(const QString& version) const;
     ApiResponse createApplication(const QString& application) const;

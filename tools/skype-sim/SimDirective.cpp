@@ -207,6 +207,10 @@ ParsedDirective SimDirectiveParser::parse(const QString& line)
         return onOrOff(Kind::SilentPing, word, rest);
     if (word == u"errors")
         return onOrOff(Kind::Errors, word, rest);
+    if (word == u"dbus-error")
+        return withoutArguments(Kind::BusError, word, rest);
+    if (word == u"stall")
+        return withDelay(Kind::Stall, word, rest);
     if (word == u"handle")
         return ownHandle(rest);
     if (word == u"language")

@@ -15,6 +15,8 @@ struct SimDirective {
         Pending,      // ms: delay of the NAME answer (0 answers at once)
         SilentPing,   // on
         Errors,       // on: every command is answered with an error
+        BusError,     // the next command is answered with an error of the bus, not a line
+        Stall,        // ms: at the next command the client stops answering this long
         Handle,       // text: own handle
         Language,     // text: UI language code
         User,         // text: handle, language: code (empty: unknown), fullName

@@ -57,6 +57,12 @@ std::optional<QStringList> SkypeSimulator::apply(const SimDirective& directive, 
     case Kind::Errors:
         m_api.state().failCommands = directive.on;
         return QStringList();
+    case Kind::BusError:
+        m_api.state().busErrorNext = true;
+        return QStringList();
+    case Kind::Stall:
+        m_api.state().stallNextMs = directive.ms;
+        return QStringList();
     case Kind::Handle:
         m_api.state().ownHandle = directive.text;
         return QStringList();

@@ -6,6 +6,7 @@
 #include "app/menu/MenuModel.h"
 #include "platform/FeedbackPort.h"
 #include "platform/HotKeyPort.h"
+#include "platform/MessageBoxPort.h"
 
 #include <QtCore/qnamespace.h>
 
@@ -68,8 +69,9 @@ QString slotText(const InterfaceStrings& strings, int slot)
 } // namespace
 
 HotKeys::HotKeys(HotKeyPort& port, FeedbackPort& feedback, MenuModel& menu, RegistryStore& store,
-                 Links links)
-    : m_port(port), m_feedback(feedback), m_menu(menu), m_store(store), m_links(std::move(links))
+                 MessageBoxPort& boxes, Links links)
+    : m_port(port), m_feedback(feedback), m_menu(menu), m_store(store), m_boxes(boxes),
+      m_links(std::move(links))
 {
     m_port.setPressHandler([this](int id) { pressed(id); });
 }
@@ -89,15 +91,15 @@ void HotKeys::applyChoice(int commandId)
                  QString::number(commandId));
 }
 
-void HotKeys::setVoices(QList<ListEntry> voices)
+void HotKeys::setVoices(QList<int> commandIds)
 {
-    m_voices = std::move(voices);
+    m_voices = std::move(commandIds);
     m_voiceIndex = 0;
 }
 
-void HotKeys::setEffects(QList<ListEntry> effects)
+void HotKeys::setEffects(QList<int> commandIds)
 {
-    m_effects = std::move(effects);
+    m_effects = std::move(commandIds);
     m_effectIndex = 0;
 }
 
@@ -176,17 +178,10 @@ void HotKeys::pressed(int hotKeyId)
 
 void HotKeys::noteChoice(int commandId)
 {
-    const auto indexIn = [commandId](const QList<ListEntry>& list) {
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (list[i].commandId == commandId)
-                return int(i);
-        }
-        return -1;
-    };
-    if (const int voice = indexIn(m_voices); voice >= 0)
-        m_voiceIndex = voice;
-    if (const int effect = indexIn(m_effects); effect >= 0)
-        m_effectIndex = effect;
+    if (const qsizetype voice = m_voices.indexOf(commandId); voice >= 0)
+        m_voiceIndex = int(voice);
+    if (const qsizetype effect = m_effects.indexOf(commandId); effect >= 0)
+        m_effectIndex = int(effect);
 }
 
 void HotKeys::stepEffect(int step)
@@ -195,8 +190,8 @@ void HotKeys::stepEffect(int step)
         return;
     const int count = int(m_effects.size());
     m_effectIndex = ((m_effectIndex + step) % count + count) % count;
-    const ListEntry& effect = m_effects.at(m_effectIndex);
-    feedbackAndPost(u"Sound effect: " + effect.text.left(100), effect.commandId);
+    const int effect = m_effects.at(m_effectIndex);
+    feedbackAndPost(u"Sound effect: " + menuText(effect).left(100), effect);
 }
 
 void HotKeys::stepVoice(int step)
@@ -213,8 +208,14 @@ void HotKeys::selectVoice(int index)
     if (index == m_voiceIndex)
         return;
     m_voiceIndex = index;
-    const ListEntry& voice = m_voices.at(index);
-    feedbackAndPost(u"Voice type: " + voice.text, voice.commandId);
+    const int voice = m_voices.at(index);
+    feedbackAndPost(u"Voice type: " + menuText(voice), voice);
+}
+
+QString HotKeys::menuText(int commandId) const
+{
+    const MenuItem* item = m_menu.find(commandId);
+    return item ? item->text() : QString();
 }
 
 void HotKeys::feedbackAndPost(const QString& text, int commandId)
@@ -237,6 +238,12 @@ QString HotKeys::helpText() const
         text +=
             QStringLiteral("\nThis desktop session offers no global hot keys (they need X11).\n");
     return text;
+}
+
+void HotKeys::showHelp()
+{
+    m_boxes.showMessage(helpText(), QStringLiteral("Verbalink's Hotkeys"),
+                        MessageBoxPort::Icon::Information);
 }
 
 } // namespace verbalink

@@ -3,10 +3,8 @@
 #include "skype/dbus/DBusNotifyReceiver.h"
 #include "skype/dbus/SkypeDBusNames.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QTimer>
 
@@ -93,25 +91,36 @@ bool DBusSkypeTransport::postDiscover()
     return true;
 }
 
-bool DBusSkypeTransport::send(const SkypeEndpoint& to, const QByteArray& command)
+SendResult DBusSkypeTransport::send(const SkypeEndpoint& to, const QByteArray& command)
 {
     if (to.isEmpty() || !m_bus.isConnected())
-        return false;
+        return {SendResult::Failed, {}};
     const QByteArray text = beforeFirstNul(command);
     if (text.isEmpty())
-        return true;
+        return {SendResult::Delivered, {}};
     // Blocking without an event loop, so no line is handled re-entrantly inside send().
     const QDBusMessage answer =
         m_bus.call(invokeCall(to, QString::fromUtf8(text)), QDBus::Block, SendTimeoutMs);
-    if (answer.type() != QDBusMessage::ReplyMessage)
-        return false;
-    const QString reply = answer.arguments().value(0).toString();
-    if (!reply.isEmpty()) {
-        QMetaObject::invokeMethod(
-            this, [this, to, line = beforeFirstNul(reply.toUtf8())] { deliverReceived(to, line); },
-            Qt::QueuedConnection);
+    if (answer.type() == QDBusMessage::ReplyMessage) {
+        queueReply(to, answer);
+        return {SendResult::Delivered, {}};
     }
-    return true;
+    // An error the client sent itself (the daemon's and the local time-out's carry another
+    // sender): it is alive and took the command.
+    if (answer.type() == QDBusMessage::ErrorMessage && answer.service() == to)
+        return {SendResult::DeliveredWithError, answer.errorName() + u": " + answer.errorMessage()};
+    // A peer that gives no answer yet still owns the name has stalled rather than gone.
+    return {currentApiOwner() == to ? SendResult::Stalled : SendResult::Failed, {}};
+}
+
+void DBusSkypeTransport::queueReply(const SkypeEndpoint& from, const QDBusMessage& answer)
+{
+    const QString reply = answer.arguments().value(0).toString();
+    if (reply.isEmpty())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, from, line = beforeFirstNul(reply.toUtf8())] { deliverReceived(from, line); },
+        Qt::QueuedConnection);
 }
 
 int DBusSkypeTransport::attachStatusForAnswer(const QString& answer)
@@ -176,11 +185,15 @@ void DBusSkypeTransport::onApiOwnerChanged(const QString& oldOwner, const QStrin
 
 QString DBusSkypeTransport::currentApiOwner() const
 {
-    const QDBusConnectionInterface* daemon = m_bus.interface();
-    if (!daemon)
-        return {};
-    const QDBusReply<QString> owner = daemon->serviceOwner(skypedbus::apiService());
-    return owner.isValid() ? owner.value() : QString();
+    // Asked by hand rather than through interface(), whose object belongs to the main thread:
+    // a failed send asks from whichever thread sent.
+    QDBusMessage query = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetNameOwner"));
+    query << skypedbus::apiService();
+    const QDBusMessage owner = m_bus.call(query, QDBus::Block, OwnerQueryTimeoutMs);
+    return owner.type() == QDBusMessage::ReplyMessage ? owner.arguments().value(0).toString()
+                                                      : QString();
 }
 
 QString DBusSkypeTransport::ownerOfAnswer(const QDBusMessage& answer) const

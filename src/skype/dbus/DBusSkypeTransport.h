@@ -24,6 +24,8 @@ public:
     // How long a NAME request may wait for the user to decide in the chat client.
     static constexpr int NameTimeoutMs = 100000;
     static constexpr int SendTimeoutMs = 4000;
+    // The bus daemon answers this at once; the limit only guards against a daemon in trouble.
+    static constexpr int OwnerQueryTimeoutMs = 1000;
 
     // On the session bus.
     explicit DBusSkypeTransport(QObject* parent = nullptr);
@@ -36,7 +38,9 @@ public:
 
     void setHandlers(Handlers handlers) override;
     bool postDiscover() override;
-    bool send(const SkypeEndpoint& to, const QByteArray& command) override;
+    // A D-Bus error that the client itself answers with is a delivered command without a reply
+    // line; a time-out from a peer that still owns com.Skype.API is a stall.
+    SendResult send(const SkypeEndpoint& to, const QByteArray& command) override;
 
     // The attach status that a NAME answer stands for.
     static int attachStatusForAnswer(const QString& answer);
@@ -46,6 +50,8 @@ private:
     void reportPendingName();
     void onNameAnswered(QDBusPendingCallWatcher* watcher);
     void onApiOwnerChanged(const QString& oldOwner, const QString& newOwner);
+    void queueReply(const SkypeEndpoint& from, const QDBusMessage& answer);
+    // The unique name owning com.Skype.API now, asked from any thread; empty for nobody.
     QString currentApiOwner() const;
     QString ownerOfAnswer(const QDBusMessage& answer) const;
     void deliverAttach(const SkypeEndpoint& from, int status);

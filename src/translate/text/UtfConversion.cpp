@@ -51,6 +51,24 @@ std::optional<QString> utf8ToUtf16(QByteArrayView bytes, qsizetype capacity)
 
 QByteArray toAnsi(QStringView text, qsizetype maxBytes)
 {
+    return utf16ToUtf8Cut(text, maxBytes);
+}
+
+QString utf8ToUtf16Cut(QByteArrayView bytes, qsizetype maxUnits)
+{
+    // No unit comes from less than one byte, so the whole text always fits here.
+    QString text = utf8ToUtf16(bytes, bytes.size()).value_or(QString());
+    if (text.size() <= maxUnits)
+        return text;
+    qsizetype cut = std::max<qsizetype>(maxUnits, 0);
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate() && text.at(cut).isLowSurrogate())
+        --cut;
+    text.truncate(cut);
+    return text;
+}
+
+QByteArray utf16ToUtf8Cut(QStringView text, qsizetype maxBytes)
+{
     if (maxBytes <= 0)
         return {};
     text = upToNul(text);

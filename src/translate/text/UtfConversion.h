@@ -22,9 +22,16 @@ std::optional<QByteArray> utf16ToUtf8(QStringView text, qsizetype capacity);
 // sequences become U+FFFD.
 std::optional<QString> utf8ToUtf16(QByteArrayView bytes, qsizetype capacity);
 
-// The narrow proxy fields are C strings in the locale's code page, which is UTF-8 on Linux.
-// Conversion stops at the first U+0000; the result holds at most `maxBytes` bytes (no
-// terminator counted) and is cut at a character boundary, never inside a UTF-8 sequence.
+// UTF-16 to UTF-8, stopping at the first U+0000, cut to at most `maxBytes` bytes (no terminator
+// counted) at a character boundary, never inside a UTF-8 sequence.
+QByteArray utf16ToUtf8Cut(QStringView text, qsizetype maxBytes);
+
+// UTF-8 to UTF-16 of exactly the given bytes as utf8ToUtf16 converts them, cut to at most
+// `maxUnits` units; a surrogate pair the cut would split is left out whole.
+QString utf8ToUtf16Cut(QByteArrayView bytes, qsizetype maxUnits);
+
+// The narrow proxy fields are C strings in the locale's code page, which is UTF-8 on Linux:
+// utf16ToUtf8Cut.
 QByteArray toAnsi(QStringView text, qsizetype maxBytes);
 
 // Reads a narrow field up to its first NUL; malformed UTF-8 becomes U+FFFD. The result holds

@@ -1,3 +1,4 @@
+#include "FakeMessageBox.h"
 #include "app/Settings.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/HotKeys.h"
@@ -122,15 +123,14 @@ protected:
                              [this](const QString& line) {
                                  m_log.append(line);
                              }};
-        m_keys = std::make_unique<HotKeys>(m_port, m_feedback, *m_menu, m_store, links);
-        QList<HotKeys::ListEntry> voices;
-        for (int i = 0; i < 11; ++i)
-            voices.append({7000 + i, u"voice %1"_s.arg(i)});
-        m_keys->setVoices(voices);
-        m_keys->setEffects({{33353, u"Disabled"_s}, {33187, u"Echo"_s}});
+        m_keys = std::make_unique<HotKeys>(m_port, m_feedback, *m_menu, m_store, m_boxes, links);
+        // The menu's eleven voices, and two of its effects.
+        m_keys->setVoices(m_menu->groupIds(u"voices"_s));
+        m_keys->setEffects({33353, 33187});
     }
 
     MemoryRegistryStore m_store;
+    test::FakeMessageBox m_boxes;
     std::unique_ptr<MenuModel> m_menu;
     FakeHotKeyPort m_port;
     FakeFeedback m_feedback;
@@ -191,11 +191,11 @@ TEST_F(HotKeysTest, PressesGiveFeedbackAndPostTheirCommands)
         {Qt::Key_F3, 33232, u"Encrypt Message: Disable"_s},
         {Qt::Key_F5, 33179, {}},
         {Qt::Key_F10, 33187, u"Sound effect: Echo"_s},
-        {Qt::Key_F10, 33353, u"Sound effect: Disabled"_s}, // wraps up
-        {Qt::Key_F9, 33187, u"Sound effect: Echo"_s},      // wraps down
-        {Qt::Key_F11, 7010, u"Voice type: voice 10"_s},    // before the first is the last
-        {Qt::Key_F12, 7000, u"Voice type: voice 0"_s},     // after the last is the first
-        {Qt::Key_3, 7003, u"Voice type: voice 3"_s},
+        {Qt::Key_F10, 33353, u"Sound effect: Disabled"_s},   // wraps up
+        {Qt::Key_F9, 33187, u"Sound effect: Echo"_s},        // wraps down
+        {Qt::Key_F11, 33252, u"Voice type: Pitch (baby)"_s}, // before the first is the last
+        {Qt::Key_F12, 33186, u"Voice type: Disabled"_s},     // after the last is the first
+        {Qt::Key_3, 33345, u"Voice type: Mutation (slow)"_s},
         {Qt::Key_M, 33369, u"Music on"_s},
     };
     for (const Case& c : cases) {
@@ -209,6 +209,31 @@ TEST_F(HotKeysTest, PressesGiveFeedbackAndPostTheirCommands)
     m_posted.clear();
     m_port.press(alt, Qt::Key_3);
     EXPECT_TRUE(m_posted.isEmpty());
+}
+
+TEST_F(HotKeysTest, FeedbackNamesTheEntryAsTheMenuShowsItNow)
+{
+    m_keys->applyChoice(33362);
+    // As after a change of the interface language.
+    m_menu->setText(33187, u"Écho"_s);
+    m_menu->setText(33327, u"Außerirdisch (nutzlos)"_s);
+    const int alt = HotKeyPort::Alt;
+    m_port.press(alt, Qt::Key_F10);
+    m_port.press(alt, Qt::Key_1);
+    EXPECT_EQ(m_feedback.shown,
+              (QStringList{u"Sound effect: Écho"_s, u"Voice type: Außerirdisch (nutzlos)"_s}));
+    EXPECT_EQ(m_posted, (QList<int>{33187, 33327}));
+}
+
+TEST_F(HotKeysTest, HelpIsAnInformationBox)
+{
+    m_keys->showHelp();
+    ASSERT_EQ(m_boxes.boxes().size(), 1);
+    const test::FakeMessageBox::Box box = m_boxes.boxes()[0];
+    EXPECT_EQ(box.caption, u"Verbalink's Hotkeys"_s);
+    EXPECT_EQ(box.text, m_keys->helpText());
+    EXPECT_EQ(box.icon, MessageBoxPort::Icon::Information);
+    EXPECT_FALSE(box.question);
 }
 
 TEST_F(HotKeysTest, WithoutGlobalKeysNothingIsGrabbedAndTheHelpSaysSo)

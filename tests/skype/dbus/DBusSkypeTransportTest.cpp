@@ -219,7 +219,7 @@ TEST_F(DBusSkypeTransportTest, WithoutABusNothingCanBePostedOrSent)
     DBusSkypeTransport transport(noBus);
     EXPECT_FALSE(transport.isConnected());
     EXPECT_FALSE(transport.postDiscover());
-    EXPECT_FALSE(transport.send(u":1.1"_s, "PING"));
+    EXPECT_EQ(transport.send(u":1.1"_s, "PING").outcome, SendResult::Failed);
     QDBusConnection::disconnectFromBus(u"no-bus"_s);
 }
 
@@ -231,7 +231,7 @@ TEST_F(DBusSkypeTransportTest, RepliesArriveLaterAsLinesFromTheEndpoint)
     auto transport = makeTransport();
     attach(*transport, *sim);
 
-    EXPECT_TRUE(transport->send(sim->uniqueName(), "PING"));
+    EXPECT_EQ(transport->send(sim->uniqueName(), "PING").outcome, SendResult::Delivered);
     // Never delivered re-entrantly inside send().
     EXPECT_TRUE(m_lines.isEmpty());
     ASSERT_TRUE(waitForLine("PONG"));
@@ -240,7 +240,7 @@ TEST_F(DBusSkypeTransportTest, RepliesArriveLaterAsLinesFromTheEndpoint)
     // From another thread, with UTF-8 text both ways.
     bool sent = false;
     std::thread worker([&] {
-        sent = transport->send(sim->uniqueName(), "GET CURRENTUSERHANDLE");
+        sent = transport->send(sim->uniqueName(), "GET CURRENTUSERHANDLE").delivered();
         transport->send(sim->uniqueName(), "CHATMESSAGE #zoë/$bob;1 Grüße");
     });
     worker.join();
@@ -250,8 +250,8 @@ TEST_F(DBusSkypeTransportTest, RepliesArriveLaterAsLinesFromTheEndpoint)
         EXPECT_TRUE(line.onMainThread);
 
     // An empty command is delivered without being sent; an empty endpoint is no one.
-    EXPECT_TRUE(transport->send(sim->uniqueName(), QByteArray()));
-    EXPECT_FALSE(transport->send(QString(), "PING"));
+    EXPECT_EQ(transport->send(sim->uniqueName(), QByteArray()).outcome, SendResult::Delivered);
+    EXPECT_EQ(transport->send(QString(), "PING").outcome, SendResult::Failed);
 
     QFile log(logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
@@ -292,14 +292,34 @@ TEST_F(DBusSkypeTransportTest, SilentPingLeavesTheSendDeliveredButUnanswered)
     sim->directive(u"silent-ping on"_s);
     sim->directive(u"notify MARK 1"_s);
     ASSERT_TRUE(waitForLine("MARK 1"));
-    EXPECT_TRUE(transport->send(sim->uniqueName(), "PING"));
+    EXPECT_EQ(transport->send(sim->uniqueName(), "PING").outcome, SendResult::Delivered);
     pumpEvents(500);
     EXPECT_FALSE(waitForLine("PONG", 0));
 
     sim->directive(u"silent-ping off"_s);
     sim->directive(u"notify MARK 2"_s);
     ASSERT_TRUE(waitForLine("MARK 2"));
-    EXPECT_TRUE(transport->send(sim->uniqueName(), "PING"));
+    EXPECT_EQ(transport->send(sim->uniqueName(), "PING").outcome, SendResult::Delivered);
+    EXPECT_TRUE(waitForLine("PONG"));
+}
+
+TEST_F(DBusSkypeTransportTest, AnErrorFromTheClientIsADeliveryWithoutAReplyLine)
+{
+    auto sim = startSim();
+    auto transport = makeTransport();
+    attach(*transport, *sim);
+
+    sim->directive(u"dbus-error"_s);
+    sim->directive(u"notify MARK 1"_s);
+    ASSERT_TRUE(waitForLine("MARK 1"));
+    const SendResult result = transport->send(sim->uniqueName(), "PING");
+    EXPECT_EQ(result.outcome, SendResult::DeliveredWithError);
+    EXPECT_TRUE(result.error.startsWith(u"org.freedesktop.DBus.Error.Failed: "_s))
+        << qPrintable(result.error);
+    pumpEvents(500);
+    EXPECT_FALSE(waitForLine("PONG", 0));
+    // Only the one command.
+    EXPECT_EQ(transport->send(sim->uniqueName(), "PING").outcome, SendResult::Delivered);
     EXPECT_TRUE(waitForLine("PONG"));
 }
 
@@ -314,11 +334,11 @@ TEST_F(DBusSkypeTransportTest, SendToAVanishedClientFails)
     ASSERT_TRUE(sim->waitForExit(10000));
     QElapsedTimer elapsed;
     elapsed.start();
-    EXPECT_FALSE(transport->send(endpoint, "PING"));
+    EXPECT_EQ(transport->send(endpoint, "PING").outcome, SendResult::Failed);
     EXPECT_LT(elapsed.elapsed(), 10000);
 }
 
-TEST_F(DBusSkypeTransportTest, SendToAHungClientGivesUpAfterItsTimeLimit)
+TEST_F(DBusSkypeTransportTest, SendToAHungClientGivesUpAfterItsTimeLimitAsAStall)
 {
     auto sim = startSim();
     auto transport = makeTransport();
@@ -327,7 +347,8 @@ TEST_F(DBusSkypeTransportTest, SendToAHungClientGivesUpAfterItsTimeLimit)
     ASSERT_EQ(::kill(pid_t(sim->pid()), SIGSTOP), 0);
     QElapsedTimer elapsed;
     elapsed.start();
-    EXPECT_FALSE(transport->send(sim->uniqueName(), "PING"));
+    // Still the owner of the name: stalled, not gone.
+    EXPECT_EQ(transport->send(sim->uniqueName(), "PING").outcome, SendResult::Stalled);
     EXPECT_GE(elapsed.elapsed(), DBusSkypeTransport::SendTimeoutMs - 500);
     EXPECT_LT(elapsed.elapsed(), 10000);
 

@@ -57,8 +57,10 @@ struct Run {
         features->encryption = encryption;
         connection.services().features.set(features);
         connection.services().cipher.set(std::make_shared<test::FakeCipher>());
-        connection.handlers().onOutgoingMessage.set(
-            [this](const ChatMessageRecord& record) { handedOn.append(record); });
+        connection.handlers().onOutgoingMessage.set([this](const ChatMessageRecord& record) {
+            handedOn.append(record);
+            return true;
+        });
         connection.handlers().onIncomingMessage.set(
             [this](const ChatMessageRecord& record) { handedOn.append(record); });
         connection.link().enter();

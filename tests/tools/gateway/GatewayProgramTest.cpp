@@ -1,5 +1,6 @@
 // The real program, the simulator and the real gateway: a message typed to a Spanish-speaking
-// contact comes back with its Spanish translation through each of the six engines.
+// contact comes back with its Spanish translation through each of the six engines, and the
+// demo's own settings translate both ways.
 #include "EventWait.h"
 #include "GatewayProcess.h"
 #include "ProgramTestFixture.h"
@@ -73,6 +74,43 @@ TEST_P(GatewayProgramTest, TypedEnglishGetsItsSpanishTranslation)
 
     program->terminate();
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }));
+}
+
+// The settings the demo (scripts/run) starts with, as its script writes them.
+class DemoSettingsTest : public ProgramTestFixture {
+protected:
+    GatewayProcess m_gateway;
+};
+
+TEST_F(DemoSettingsTest, ShowBothDirectionsAtOnce)
+{
+    QString error;
+    ASSERT_TRUE(m_gateway.start(error)) << qPrintable(error);
+    QProcess script;
+    script.setProcessChannelMode(QProcess::MergedChannels);
+    script.start(QStringLiteral(GATEWAY_SETTINGS_SCRIPT),
+                 {u"--demo"_s, settingsFile(), QString::fromLatin1(m_gateway.hostPort())});
+    ASSERT_TRUE(script.waitForFinished(10000));
+    ASSERT_EQ(script.exitCode(), 0) << script.readAll().toStdString();
+    m_sim->directive(u"user pepe es Pepe García"_s);
+    auto program = launch();
+    ASSERT_TRUE(attached()) << qPrintable(log());
+
+    m_sim->directive(u"type pepe Hello, how are you?"_s);
+    ASSERT_TRUE(waitUntil([&] { return readFile(messagesLog()).contains(u"BODY 1 Hello"_s); }));
+    EXPECT_TRUE(readFile(messagesLog()).contains(u"Hola"_s)) << qPrintable(readFile(messagesLog()));
+    // Pepe's answer comes back in English, into the chat.
+    m_sim->directive(u"receive pepe Hola, ¿cómo estás? Nos vemos mañana en la playa."_s);
+    QString posted;
+    EXPECT_TRUE(waitUntil([&] {
+        for (const QString& line : readFile(messagesLog()).split(u'\n')) {
+            if (line.contains(u" posted "_s))
+                posted = line;
+        }
+        return !posted.isEmpty();
+    })) << qPrintable(readFile(messagesLog()));
+    EXPECT_TRUE(posted.contains(u"] Hello"_s)) << qPrintable(posted);
+    EXPECT_TRUE(terminate(*program)) << qPrintable(log());
 }
 
 INSTANTIATE_TEST_SUITE_P(SixEngines, GatewayProgramTest,

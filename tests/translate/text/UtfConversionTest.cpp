@@ -77,4 +77,11 @@ TEST(UtfConversion, AnsiFieldsCutAtCharacterBoundaries)
     EXPECT_EQ(fromAnsi(QByteArrayView("user\0junk", 9), 100), QStringLiteral("user"));
     EXPECT_EQ(fromAnsi("abcdef", 3), QStringLiteral("abc"));
     EXPECT_EQ(fromAnsi("ab\xf0\x9f\x98\x80", 3), QStringLiteral("ab")) << "pair kept whole";
+
+    // The cut reading of exact bytes: NULs and malformed bytes are text like any other.
+    EXPECT_EQ(utf8ToUtf16Cut("ab\xf0\x9f\x98\x80", 3), QStringLiteral("ab"));
+    EXPECT_EQ(utf8ToUtf16Cut("ab\xf0\x9f\x98\x80", 4), u"ab" + emoji.mid(4));
+    EXPECT_EQ(utf8ToUtf16Cut(QByteArrayView("a\0b\xff", 4), 10), QStringView(u"a\0b\ufffd", 4));
+    EXPECT_EQ(utf8ToUtf16Cut("abc", 0), QString());
+    EXPECT_EQ(utf16ToUtf8Cut(text, 5), toAnsi(text, 5));
 }
