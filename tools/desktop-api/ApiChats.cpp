@@ -212,6 +212,16 @@ void ApiChats::markDelivered(int id)
     tell(ApiMessageChange::Delivered, *message);
 }
 
+bool ApiChats::authorEdits(int id, const QString& author, const QString& text)
+{
+    ApiChatMessage* message = m_messages.find(id);
+    if (!message || message->author != author || author == m_state.ownHandle)
+        return false;
+    message->body = text;
+    tell(ApiMessageChange::Edited, *message);
+    return true;
+}
+
 ApiChatMessage ApiChats::file(ApiMessageChange change, const ApiChat& chat, const QString& author,
                               const QString& text)
 {

@@ -59,6 +59,9 @@ public:
     // message is not known (any more).
     QStringList setStatus(int id, const QString& status);
     void markDelivered(int id);
+    // A contact corrected a message they wrote: its body changes where it is, and no program
+    // is told (it handled the message already). False for a message not known or not theirs.
+    bool authorEdits(int id, const QString& author, const QString& text);
 
     const ApiMessageStore& messages() const { return m_messages; }
     const ApiChatList& chats() const { return m_chats; }

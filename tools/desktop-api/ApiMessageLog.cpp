@@ -20,6 +20,7 @@ QString originWord(ApiMessageChange change)
     case ApiMessageChange::BodySet:
     case ApiMessageChange::StatusSet:
     case ApiMessageChange::Delivered:
+    case ApiMessageChange::Edited:
         break;
     }
     return {};
@@ -52,6 +53,8 @@ QString ApiMessageLog::line(ApiMessageChange change, const ApiChatMessage& messa
         return u"STATUS "_s + id + u' ' + message.status;
     if (change == ApiMessageChange::Delivered)
         return u"DELIVERED "_s + id;
+    if (change == ApiMessageChange::Edited)
+        return u"EDITED "_s + id + u' ' + escape(message.body);
     return u"NEW "_s + id + u' ' + originWord(change) + u' ' + message.chatName + u' ' +
            message.author + u' ' + escape(message.body);
 }

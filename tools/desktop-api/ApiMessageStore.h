@@ -17,8 +17,8 @@ struct ApiChatMessage {
 
 // What happened to a message: made by the user typing, by a contact writing, by a program
 // posting it (CHATMESSAGE), its body replaced (SET CHATMESSAGE), or its status changed (the
-// network took it), or the partner's client confirmed it got it.
-enum class ApiMessageChange { Typed, Received, Posted, BodySet, StatusSet, Delivered };
+// network took it), or the partner's client confirmed it got it, or its author corrected it.
+enum class ApiMessageChange { Typed, Received, Posted, BodySet, StatusSet, Delivered, Edited };
 
 // The chat messages the client knows, by id. It keeps the newest ones only, so a
 // long test run cannot make it grow without limit.
@@ -34,6 +34,8 @@ public:
     const ApiChatMessage* find(int id) const;
     ApiChatMessage* find(int id);
     qsizetype size() const { return qsizetype(m_messages.size()); }
+    // The id of the newest message; 0 before the first.
+    int lastId() const { return m_nextId - 1; }
 
 private:
     // Ascending ids, oldest first.

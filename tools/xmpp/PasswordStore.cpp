@@ -12,7 +12,7 @@ namespace {
 const QString Service = u"verbalink-xmpp"_s;
 
 // The jobs answer through the event loop; the caller waits for that one answer.
-bool finish(QKeychain::Job& job, QString& error)
+PasswordStore::Outcome finish(QKeychain::Job& job, QString& error)
 {
     job.setAutoDelete(false);
     job.setInsecureFallback(false);
@@ -20,27 +20,36 @@ bool finish(QKeychain::Job& job, QString& error)
     QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
     job.start();
     loop.exec();
-    if (job.error() == QKeychain::NoError)
-        return true;
-    error = job.error() == QKeychain::NoBackendAvailable || job.error() == QKeychain::AccessDenied
-                ? u"no secret store is running (%1)"_s.arg(job.errorString())
-                : job.errorString();
-    return false;
+    switch (job.error()) {
+    case QKeychain::NoError:
+        return PasswordStore::Outcome::Done;
+    case QKeychain::EntryNotFound:
+        return PasswordStore::Outcome::Missing;
+    case QKeychain::NoBackendAvailable:
+    case QKeychain::AccessDenied:
+        error = u"no secret store is running (%1)"_s.arg(job.errorString());
+        return PasswordStore::Outcome::Unavailable;
+    default:
+        error = job.errorString();
+        return PasswordStore::Outcome::Failed;
+    }
 }
 
 } // namespace
 
-bool PasswordStore::read(const QString& jid, QString& password, QString& error)
+PasswordStore::Outcome PasswordStore::read(const QString& jid, QString& password, QString& error)
 {
     QKeychain::ReadPasswordJob job(Service);
     job.setKey(jid);
-    if (!finish(job, error))
-        return false;
+    const Outcome outcome = finish(job, error);
+    if (outcome != Outcome::Done)
+        return outcome;
     password = job.textData();
-    return !password.isEmpty();
+    return password.isEmpty() ? Outcome::Missing : Outcome::Done;
 }
 
-bool PasswordStore::write(const QString& jid, const QString& password, QString& error)
+PasswordStore::Outcome PasswordStore::write(const QString& jid, const QString& password,
+                                            QString& error)
 {
     QKeychain::WritePasswordJob job(Service);
     job.setKey(jid);

@@ -9,8 +9,17 @@ namespace verbalink::xmpp {
 // with a reason and the password has to be given again at the next start.
 class PasswordStore {
 public:
-    static bool read(const QString& jid, QString& password, QString& error);
-    static bool write(const QString& jid, const QString& password, QString& error);
+    enum class Outcome {
+        Done,
+        // The store runs but holds no password for the account.
+        Missing,
+        // No secret store runs (or it refused access): nothing can be kept in it.
+        Unavailable,
+        Failed,
+    };
+
+    static Outcome read(const QString& jid, QString& password, QString& error);
+    static Outcome write(const QString& jid, const QString& password, QString& error);
 };
 
 } // namespace verbalink::xmpp

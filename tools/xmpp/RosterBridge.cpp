@@ -54,6 +54,14 @@ void RosterBridge::handleRosterPresence(const gloox::RosterItem& item, const std
         m_corrections.resourceOnline(full);
 }
 
+void RosterBridge::photoAnnounced(const QString& bareJid, const QString& hash)
+{
+    const gloox::JID jid(bareJid.toStdString());
+    if (!m_roster.getRosterItem(jid) || !m_photos.announce(bareJid, hash))
+        return;
+    m_cards.fetchVCard(jid, this);
+}
+
 void RosterBridge::handleVCard(const gloox::JID& jid, const gloox::VCard* card)
 {
     if (!card)

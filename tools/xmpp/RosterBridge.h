@@ -1,5 +1,8 @@
 #pragma once
 
+#include "PhotoHashes.h"
+
+#include <QString>
 #include <gloox/rosterlistener.h>
 #include <gloox/vcardhandler.h>
 
@@ -42,6 +45,9 @@ public:
     void handleNonrosterPresence(const gloox::Presence&) override {}
     void handleRosterError(const gloox::IQ&) override {}
 
+    // A contact's presence named the hash of their photo: a new one is fetched.
+    void photoAnnounced(const QString& bareJid, const QString& hash);
+
     void handleVCard(const gloox::JID& jid, const gloox::VCard* card) override;
     void handleVCardResult(VCardContext, const gloox::JID&, gloox::StanzaError) override {}
 
@@ -52,6 +58,7 @@ private:
     gloox::RosterManager& m_roster;
     gloox::VCardManager& m_cards;
     CorrectionSupport& m_corrections;
+    PhotoHashes m_photos;
 };
 
 } // namespace verbalink::xmpp

@@ -32,6 +32,7 @@ namespace {
 constexpr int MaxBackoffMs = 60 * 1000;
 const std::string ReceiptsNs = "urn:xmpp:receipts";
 const std::string StreamManagementNs = "urn:xmpp:sm:3";
+const std::string PhotoUpdateNs = "vcard-temp:x:update";
 
 std::string utf8(const QString& text)
 {
@@ -320,6 +321,10 @@ void XmppConnection::tapped(const gloox::Tag& tag)
         acknowledgedUpTo(QByteArray::fromStdString(tag.findAttribute("h")).toInt());
         return;
     }
+    if (tag.name() == "presence") {
+        photoAnnounced(tag);
+        return;
+    }
     if (tag.name() != "message" || !m_world)
         return;
     if (const gloox::Tag* receipt = tag.findChild("received", "xmlns", ReceiptsNs))
@@ -329,6 +334,16 @@ void XmppConnection::tapped(const gloox::Tag& tag)
     if (tag.findChild("request", "xmlns", ReceiptsNs) && tag.findAttribute("type") != "groupchat")
         answerReceipt(tag);
     m_world->stanzaReceived(tag);
+}
+
+void XmppConnection::photoAnnounced(const gloox::Tag& presence)
+{
+    const gloox::Tag* update = presence.findChild("x", "xmlns", PhotoUpdateNs);
+    const gloox::Tag* photo = update ? update->findChild("photo") : nullptr;
+    if (!photo || !m_roster || presence.findAttribute("type") == "unavailable")
+        return;
+    const QString from = text(gloox::JID(presence.findAttribute("from")).bare());
+    m_roster->photoAnnounced(from, text(photo->cdata()));
 }
 
 void XmppConnection::acknowledgedUpTo(int handled)

@@ -82,6 +82,7 @@ private:
     void sessionStarted(bool resumed);
     void tapped(const gloox::Tag& tag);
     void acknowledgedUpTo(int handled);
+    void photoAnnounced(const gloox::Tag& presence);
     void retryLater(const QString& why);
     void joinRooms();
     QString transmit(const OutgoingMessage& message, const QString& stanzaId);

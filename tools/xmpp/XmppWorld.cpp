@@ -187,7 +187,10 @@ void XmppWorld::deliverToChat(const IncomingMessage& message)
     if (!m_contacts.knows(handle))
         m_contacts.meet(handle, {});
     m_contacts.heardLanguage(handle, message.lang);
+    if (edited(message.from, handle, message))
+        return;
     pushAll(m_api.chats().contactWrites(handle, message.body));
+    rememberReceived(message.from, message.stanzaId);
 }
 
 void XmppWorld::deliverToRoom(const IncomingMessage& message)
@@ -206,7 +209,33 @@ void XmppWorld::deliverToRoom(const IncomingMessage& message)
     if (!m_contacts.knows(handle))
         m_contacts.meet(handle, message.nick);
     m_contacts.heardLanguage(handle, message.lang);
+    const QString sender = room->jid + u'/' + message.nick;
+    if (edited(sender, handle, message))
+        return;
     pushAll(m_api.chats().contactWritesIn(room->chatName, handle, message.body));
+    rememberReceived(sender, message.stanzaId);
+}
+
+bool XmppWorld::edited(const QString& sender, const QString& author, const IncomingMessage& message)
+{
+    if (message.replaces.isEmpty())
+        return false;
+    const auto last = m_lastReceived.constFind(sender);
+    if (last != m_lastReceived.cend() && last->stanzaId == message.replaces &&
+        m_api.chats().authorEdits(last->id, author, message.body))
+        return true;
+    m_log(u"a correction from %1 of a message that is not their last; shown as a new one"_s.arg(
+        sender));
+    return false;
+}
+
+// Later corrections name the first message too, so a corrected message keeps its stanza id.
+void XmppWorld::rememberReceived(const QString& sender, const QString& stanzaId)
+{
+    if (stanzaId.isEmpty())
+        m_lastReceived.remove(sender);
+    else
+        m_lastReceived.insert(sender, {stanzaId, m_api.chats().messages().lastId()});
 }
 
 void XmppWorld::updateMembers(const RoomBook::Room& room)

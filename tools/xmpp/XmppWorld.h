@@ -84,11 +84,20 @@ private:
         QString stanzaId;
         QString to;
     };
+    // A sender's last message, the one a correction may replace.
+    struct LastReceived {
+        QString stanzaId;
+        int id = 0;
+    };
 
     void messageChanged(desktopapi::ApiMessageChange change,
                         const desktopapi::ApiChatMessage& message);
     void deliverToChat(const IncomingMessage& message);
     void deliverToRoom(const IncomingMessage& message);
+    // A correction of the sender's last message edits it; false when the message is no
+    // correction, or of a message that is not the last one (then it is a message of its own).
+    bool edited(const QString& sender, const QString& author, const IncomingMessage& message);
+    void rememberReceived(const QString& sender, const QString& stanzaId);
     void updateMembers(const RoomBook::Room& room);
     void pushAll(const QStringList& lines);
     void drain();
@@ -114,6 +123,8 @@ private:
     QList<Dispatch> m_offline;
     // Oldest first.
     QList<SentMessage> m_sent;
+    // By sender: a partner's bare JID, or room/nick.
+    QHash<QString, LastReceived> m_lastReceived;
 };
 
 } // namespace verbalink::xmpp

@@ -1,9 +1,12 @@
 // verbalink-xmpp: a chat client for an XMPP account that serves the desktop API on the bus.
 
+#include "AccountDialog.h"
 #include "AccountFile.h"
 #include "ApiBusService.h"
 #include "ApiCommandLog.h"
 #include "ApiMessageLog.h"
+#include "ChatStatusLine.h"
+#include "ChatWindow.h"
 #include "ClientOptions.h"
 #include "ClientScript.h"
 #include "PasswordFile.h"
@@ -73,13 +76,47 @@ XmppAccount accountFor(const ClientOptions& options)
     return account;
 }
 
-bool passwordFor(const ClientOptions& options, const XmppAccount& account, QString& password,
-                 QString& error)
+// The user's answer to the first start's question, kept for the next start: the account in its
+// file, the password in the secret store where one runs.
+bool askForAccount(XmppAccount& account, QString& password, bool storeRuns, QString& error)
 {
-    if (!options.passwordFile.isEmpty())
-        return PasswordFile::read(options.passwordFile, password, error);
-    if (PasswordStore::read(account.jid, password, error))
+    std::printf("account dialog\n");
+    std::fflush(stdout);
+    AccountDialog dialog(account, storeRuns);
+    if (dialog.exec() != QDialog::Accepted) {
+        error = u"no account given"_s;
+        return false;
+    }
+    account = dialog.account();
+    password = dialog.password();
+    if (!AccountFile(AccountFile::defaultPath()).save(account, error))
+        return false;
+    QString why;
+    if (storeRuns &&
+        PasswordStore::write(account.jid, password, why) != PasswordStore::Outcome::Done)
+        std::fprintf(stderr, "verbalink-xmpp: the password is not kept: %s\n", qUtf8Printable(why));
+    return true;
+}
+
+// The account and its password as given or stored; with a window and neither, the user is asked.
+bool accountAndPassword(const ClientOptions& options, XmppAccount& account, QString& password,
+                        QString& error)
+{
+    if (!options.passwordFile.isEmpty()) {
+        error = account.problem();
+        return error.isEmpty() && PasswordFile::read(options.passwordFile, password, error);
+    }
+    const PasswordStore::Outcome stored =
+        PasswordStore::read(account.jid.isEmpty() ? u"-"_s : account.jid, password, error);
+    if (stored == PasswordStore::Outcome::Done && account.problem().isEmpty())
         return true;
+    if (options.window)
+        return askForAccount(account, password, stored != PasswordStore::Outcome::Unavailable,
+                             error);
+    if (!account.problem().isEmpty()) {
+        error = account.problem();
+        return false;
+    }
     error = u"no password for %1 (%2): give --password-file FILE, or store it in the secret "
             u"store"_s.arg(account.jid, error.isEmpty() ? u"none stored"_s : error);
     return false;
@@ -90,6 +127,24 @@ QString streamLanguage()
 {
     const QString code = QLocale::system().name().section(u'_', 0, 0);
     return code.size() >= 2 && code != u"C"_s ? code : u"en"_s;
+}
+
+// The window's title follows the connection, its status line the attached program.
+void showConnection(XmppWindowController& controller, const XmppWorld& world,
+                    desktopapi::ApiBusService& bus, XmppConnection& connection)
+{
+    desktopapi::ChatWindow& window = controller.window();
+    desktopapi::ChatStatusLine* status = window.statusLine();
+    QObject::connect(&bus, &desktopapi::ApiBusService::commandReceived, status,
+                     &desktopapi::ChatStatusLine::setLastCommand);
+    QObject::connect(&bus, &desktopapi::ApiBusService::clientAttached, status,
+                     [&world, status](const QString& client) {
+                         status->setAttached(world.api().state().attachedApp, client);
+                     });
+    QObject::connect(&bus, &desktopapi::ApiBusService::clientDetached, status,
+                     &desktopapi::ChatStatusLine::setDetached);
+    QObject::connect(&connection, &XmppConnection::statusChanged, &window,
+                     [&window](const QString& text) { window.setTitle(text); });
 }
 
 } // namespace
@@ -122,12 +177,10 @@ int main(int argc, char* argv[])
                                                 ? std::make_unique<QApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);
 
-    const XmppAccount account = accountFor(options);
-    if (const QString problem = account.problem(); !problem.isEmpty())
-        return fail(problem);
+    XmppAccount account = accountFor(options);
     QString password;
     QString error;
-    if (!passwordFor(options, account, password, error))
+    if (!accountAndPassword(options, account, password, error))
         return fail(error);
     QStringList script;
     if (!options.script.isEmpty() && !readLines(options.script, script, error))
@@ -200,7 +253,8 @@ int main(int argc, char* argv[])
 
     std::unique_ptr<XmppWindowController> window;
     if (options.window) {
-        window = std::make_unique<XmppWindowController>(world, bus, connection);
+        window = std::make_unique<XmppWindowController>(world);
+        showConnection(*window, world, bus, connection);
         window->show();
     }
     QObject::connect(&connection, &XmppConnection::certificateRefused, [](const QString& sha256) {

@@ -4,6 +4,7 @@
 #include "ContactBook.h"
 #include "FlagCodes.h"
 #include "HandleTable.h"
+#include "PhotoHashes.h"
 
 #include <gtest/gtest.h>
 
@@ -106,4 +107,26 @@ TEST(ContactBookTest, OnlyLanguageTagsGiveALanguage)
         {u""_s, {}},        {u"zh-Hant-TW"_s, u"zh"_s}, {u"\u00e9s"_s, {}}};
     for (const auto& [lang, code] : cases)
         EXPECT_EQ(ContactBook::primaryLanguage(lang), code) << qPrintable(lang);
+}
+
+TEST(PhotoHashesTest, OnlyAHashOtherThanTheLastOneAsksForTheCardAgain)
+{
+    PhotoHashes hashes;
+    const QString bob = u"bob@example.org"_s;
+    const struct {
+        QString jid;
+        QString hash;
+        bool changed;
+    } steps[] = {
+        {bob, {}, false},                          // no photo, as before anything was seen
+        {bob, u"a1b2"_s, true},                    // a photo
+        {bob, u"A1B2 "_s, false},                  // the same one, as another client writes it
+        {u"carol@example.org"_s, u"a1b2"_s, true}, // each contact on their own
+        {bob, u"c3d4"_s, true},                    // a new photo
+        {bob, {}, true},                           // taken away
+        {u"dave@example.org"_s, u"e5f6"_s, true},  // first seen with one
+    };
+    for (const auto& step : steps)
+        EXPECT_EQ(hashes.announce(step.jid, step.hash), step.changed)
+            << qPrintable(step.jid + u' ' + step.hash);
 }

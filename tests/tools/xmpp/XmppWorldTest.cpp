@@ -2,6 +2,7 @@
 // the partners get of the program's work.
 #include "XmppWorld.h"
 
+#include "ApiMessageLog.h"
 #include "FakeXmppLink.h"
 #include "XmlStanzas.h"
 
@@ -11,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace verbalink::xmpp;
+using verbalink::desktopapi::ApiMessageChange;
 using verbalink::xmpp::test::FakeXmppLink;
 using verbalink::xmpp::test::parseStanza;
 
@@ -264,4 +266,43 @@ TEST_F(XmppWorldTest, ChatsWithoutAnAddressSendNothing)
     // A handle the program made up goes to the JID it is.
     reply(u"CHATMESSAGE "_s + chatWith(u"dave@example.org"_s) + u" hi"_s);
     EXPECT_EQ(sent(), QStringList{u"dave@example.org|hi"_s});
+}
+
+TEST_F(XmppWorldTest, APartnersCorrectionOfTheirLastMessageEditsItWhereItIs)
+{
+    QStringList changes;
+    m_world.api().chats().addListener(
+        [&changes](ApiMessageChange change, const verbalink::desktopapi::ApiChatMessage& message) {
+            changes.append(verbalink::desktopapi::ApiMessageLog::line(change, message));
+        });
+    const auto from = [](const QString& who, const QString& id, const QString& replaces,
+                         const QString& body) {
+        const QString correction =
+            replaces.isEmpty()
+                ? QString()
+                : u"<replace xmlns='urn:xmpp:message-correct:0' id='%1'/>"_s.arg(replaces);
+        return u"<message from='%1' id='%2' type='%3'><body>%4</body>%5</message>"_s.arg(
+            who, id, who.contains(u"lounge"_s) ? u"groupchat"_s : u"chat"_s, body, correction);
+    };
+    m_world.roomJoined(room, u"alice"_s);
+    receive(from(u"bob@example.org/phone"_s, u"b1"_s, {}, u"Helo"_s));
+    receive(from(u"bob@example.org/phone"_s, u"b2"_s, u"b1"_s, u"Hello"_s));
+    // Corrections name the first message, however often it was corrected.
+    receive(from(u"bob@example.org/phone"_s, u"b3"_s, u"b1"_s, u"Hello!"_s));
+    receive(from(u"lounge@rooms.example.org/Carol"_s, u"c1"_s, {}, u"Hi al"_s));
+    receive(from(u"lounge@rooms.example.org/Carol"_s, u"c2"_s, u"c1"_s, u"Hi all"_s));
+    // Another occupant cannot correct Carol's message, and nobody a message before their last.
+    receive(from(u"lounge@rooms.example.org/Dave"_s, u"d1"_s, u"c1"_s, u"mine now"_s));
+    receive(from(u"bob@example.org/phone"_s, u"b4"_s, {}, u"Second"_s));
+    receive(from(u"bob@example.org/phone"_s, u"b5"_s, u"b1"_s, u"first again"_s));
+
+    const QStringList received = changes.filter(u" received "_s);
+    ASSERT_EQ(received.size(), 5) << qPrintable(changes.join(u'\n'));
+    EXPECT_EQ(changes.filter(u"EDITED"_s),
+              (QStringList{u"EDITED 1 Hello"_s, u"EDITED 1 Hello!"_s, u"EDITED 2 Hi all"_s}));
+    EXPECT_EQ(reply(u"GET CHATMESSAGE 1 BODY"_s), u"CHATMESSAGE 1 BODY Hello!"_s);
+    EXPECT_TRUE(received.at(2).endsWith(u" mine now"_s));
+    EXPECT_TRUE(received.at(4).endsWith(u" first again"_s));
+    // The program was told of each new message only.
+    EXPECT_EQ(m_pushed.size(), 5);
 }

@@ -69,9 +69,22 @@ ChatBubble::ChatBubble(const QModelIndex& index, const QFont& font, int width)
     m_height = top + RowPad;
 }
 
+QString ChatBubble::deliveryMark(const QString& status, bool delivered)
+{
+    if (delivered)
+        return u"\u2713\u2713"_s;
+    return status == u"SENT" ? u"\u2713"_s : QString();
+}
+
 QString ChatBubble::caption() const
 {
-    const QString time = m_index.data(ChatMessageModel::TimeRole).toTime().toString(u"HH:mm"_s);
+    QString time = m_index.data(ChatMessageModel::TimeRole).toTime().toString(u"HH:mm"_s);
+    if (m_own) {
+        const QString mark = deliveryMark(m_index.data(ChatMessageModel::StatusRole).toString(),
+                                          m_index.data(ChatMessageModel::DeliveredRole).toBool());
+        if (!mark.isEmpty())
+            time += u' ' + mark;
+    }
     const QString author = m_index.data(ChatMessageModel::AuthorNameRole).toString();
     if (m_posted)
         return author + u" · posted by "_s + program(m_index) + u" · "_s + time;
@@ -80,9 +93,11 @@ QString ChatBubble::caption() const
 
 QString ChatBubble::note() const
 {
-    if (!m_index.data(ChatMessageModel::ReplacedRole).toBool())
-        return {};
-    return u"\u270E replaced by "_s + program(m_index);
+    if (m_index.data(ChatMessageModel::ReplacedRole).toBool())
+        return u"\u270E replaced by "_s + program(m_index);
+    if (m_index.data(ChatMessageModel::EditedRole).toBool())
+        return u"\u270E edited"_s;
+    return {};
 }
 
 void ChatBubble::paint(QPainter& painter, const QPoint& origin, qreal pixelRatio) const

@@ -22,6 +22,9 @@ public:
     int height() const { return m_height; }
     // Paints into a row of the view whose top left is origin.
     void paint(QPainter& painter, const QPoint& origin, qreal pixelRatio) const;
+    // The check marks after the time of the user's own message: one when the network took it,
+    // two when the partner's client confirmed it got it; none while it is being sent.
+    static QString deliveryMark(const QString& status, bool delivered);
 
 private:
     QString caption() const;

@@ -1,12 +1,15 @@
 #include "ChatConversationHeader.h"
 
+#include "ApiContacts.h"
 #include "ChatAvatarArt.h"
 #include "ChatRosterModel.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +23,8 @@ constexpr int AvatarSize = 36;
 
 ChatConversationHeader::ChatConversationHeader(QWidget* parent)
     : QWidget(parent), m_avatar(new QLabel(this)), m_name(new QLabel(this)),
-      m_details(new QLabel(this)), m_call(new QPushButton(u"Call"_s, this))
+      m_details(new QLabel(this)), m_call(new QPushButton(u"Call"_s, this)),
+      m_language(new QComboBox(this))
 {
     setObjectName(u"conversationHeader"_s);
     setAttribute(Qt::WA_StyledBackground);
@@ -29,6 +33,12 @@ ChatConversationHeader::ChatConversationHeader(QWidget* parent)
     m_avatar->setFixedSize(AvatarSize, AvatarSize);
     m_call->setObjectName(u"callButton"_s);
     connect(m_call, &QPushButton::clicked, this, &ChatConversationHeader::callClicked);
+    m_language->setObjectName(u"languageChoice"_s);
+    m_language->setToolTip(u"The language this contact writes"_s);
+    m_language->hide();
+    // Only the user's own choice: filling the list or showing a contact says nothing.
+    connect(m_language, &QComboBox::activated, this,
+            [this](int index) { Q_EMIT languageChosen(m_language->itemData(index).toString()); });
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addWidget(m_name);
@@ -38,7 +48,17 @@ ChatConversationHeader::ChatConversationHeader(QWidget* parent)
     layout->setSpacing(10);
     layout->addWidget(m_avatar);
     layout->addLayout(names, 1);
+    layout->addWidget(m_language);
     layout->addWidget(m_call);
+}
+
+void ChatConversationHeader::offerLanguages(const QStringList& codes)
+{
+    m_language->clear();
+    m_language->addItem(u"Language: as they write"_s, QString());
+    for (const QString& code : codes)
+        m_language->addItem(ApiContacts::languageName(code), code);
+    m_languagesOffered = true;
 }
 
 void ChatConversationHeader::setCallsShown(bool shown)
@@ -68,7 +88,13 @@ void ChatConversationHeader::showConversation(const QModelIndex& conversation)
     // Calls are one to one.
     m_call->setVisible(m_callsShown && !group);
     const QString language = conversation.data(ChatRosterModel::LanguageRole).toString();
-    if (group)
+    m_language->setVisible(m_languagesOffered && !group);
+    const int chosen =
+        m_language->findData(conversation.data(ChatRosterModel::LanguageCodeRole).toString());
+    m_language->setCurrentIndex(std::max(0, chosen));
+    if (group && !handle.isEmpty())
+        m_details->setText(u"Group chat"_s);
+    else if (group)
         m_details->setText(u"You and all your contacts"_s);
     else if (language.isEmpty())
         m_details->setText(handle + u" \u00B7 language unknown"_s);

@@ -3,6 +3,7 @@
 #include <QModelIndex>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -20,16 +21,23 @@ public:
     void setInCall(bool inCall);
     // A client that carries no calls shows no call button.
     void setCallsShown(bool shown);
+    // Offers the user to say which language a contact writes: these codes, after "as they
+    // write" (the empty code).
+    void offerLanguages(const QStringList& codes);
 
 Q_SIGNALS:
     void callClicked();
+    // The user chose the shown contact's language; empty: as their messages say.
+    void languageChosen(const QString& code);
 
 private:
     QLabel* m_avatar;
     QLabel* m_name;
     QLabel* m_details;
     QPushButton* m_call;
+    QComboBox* m_language;
     bool m_callsShown = true;
+    bool m_languagesOffered = false;
 };
 
 } // namespace verbalink::desktopapi

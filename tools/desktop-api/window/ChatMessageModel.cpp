@@ -13,8 +13,8 @@ ChatMessageModel::ChatMessageModel(const DesktopApi& api, qsizetype capacity, QO
 
 void ChatMessageModel::record(ApiMessageChange change, const ApiChatMessage& message)
 {
-    if (change == ApiMessageChange::BodySet)
-        replaceBody(message);
+    if (change == ApiMessageChange::BodySet || change == ApiMessageChange::Edited)
+        replaceBody(message, change == ApiMessageChange::Edited);
     else if (change == ApiMessageChange::StatusSet || change == ApiMessageChange::Delivered)
         changeStatus(message);
     else
@@ -66,14 +66,18 @@ void ChatMessageModel::changeStatus(const ApiChatMessage& message)
     Q_EMIT dataChanged(changed, changed);
 }
 
-void ChatMessageModel::replaceBody(const ApiChatMessage& message)
+void ChatMessageModel::replaceBody(const ApiChatMessage& message, bool byAuthor)
 {
     Entry* found = find(message.id);
     if (!found)
         return;
     found->body = message.body;
-    found->replaced = true;
-    found->program = m_api.state().attachedApp;
+    if (byAuthor) {
+        found->edited = true;
+    } else {
+        found->replaced = true;
+        found->program = m_api.state().attachedApp;
+    }
     const QModelIndex changed = index(int(found - m_entries.data()));
     Q_EMIT dataChanged(changed, changed);
     Q_EMIT conversationChanged(found->conversation, false);
@@ -82,7 +86,9 @@ void ChatMessageModel::replaceBody(const ApiChatMessage& message)
 QString ChatMessageModel::conversationOf(const QString& chatName) const
 {
     const ApiChat* chat = m_api.chats().chats().find(chatName);
-    return chat ? chat->partner : QString();
+    if (!chat)
+        return {};
+    return chat->partner.isEmpty() && m_groupsByName ? chat->name : chat->partner;
 }
 
 QString ChatMessageModel::authorName(const QString& handle) const
@@ -140,6 +146,8 @@ QVariant ChatMessageModel::data(const QModelIndex& index, int role) const
         return entry.status;
     case DeliveredRole:
         return entry.delivered;
+    case EditedRole:
+        return entry.edited;
     case TimeRole:
         return entry.time;
     default:
@@ -162,7 +170,8 @@ QHash<int, QByteArray> ChatMessageModel::roleNames() const
             {ProgramRole, "program"},
             {TimeRole, "time"},
             {StatusRole, "status"},
-            {DeliveredRole, "delivered"}};
+            {DeliveredRole, "delivered"},
+            {EditedRole, "edited"}};
 }
 
 } // namespace verbalink::desktopapi

@@ -20,7 +20,7 @@ class ChatMessageModel : public QAbstractListModel {
 public:
     enum Role {
         IdRole = Qt::UserRole + 1,
-        ConversationRole,       // the partner's handle; empty for a group chat
+        ConversationRole,       // the partner's handle; for a group chat empty, or its name
         AuthorRole,             // handle
         AuthorNameRole,         // full name, or the handle when there is none
         AuthorPictureRole,      // bool: the client has a picture of the author
@@ -34,6 +34,7 @@ public:
         TimeRole,               // QTime it arrived
         StatusRole,             // SENDING, SENT, RECEIVED
         DeliveredRole,          // bool: the partner's client confirmed it got it
+        EditedRole,             // bool: its author corrected it
     };
 
     explicit ChatMessageModel(const DesktopApi& api,
@@ -48,6 +49,9 @@ public:
     {
         m_shownBody = std::move(transform);
     }
+    // A client with several group chats tells them apart by their chat names; otherwise every
+    // group chat is the one conversation with the empty key.
+    void setGroupsByName(bool byName) { m_groupsByName = byName; }
     // The current body of the newest message of a conversation, as shown; empty when it has none.
     QString latestBody(const QString& conversation) const;
 
@@ -74,11 +78,12 @@ private:
         QTime time;
         QString status;
         bool delivered = false;
+        bool edited = false;
     };
 
     void append(ApiMessageChange change, const ApiChatMessage& message);
     Entry* find(int id);
-    void replaceBody(const ApiChatMessage& message);
+    void replaceBody(const ApiChatMessage& message, bool byAuthor);
     void changeStatus(const ApiChatMessage& message);
     QString conversationOf(const QString& chatName) const;
     QString authorName(const QString& handle) const;
@@ -90,6 +95,7 @@ private:
     // Ascending ids, oldest first.
     QList<Entry> m_entries;
     std::function<QString(const QString&)> m_shownBody;
+    bool m_groupsByName = false;
 };
 
 } // namespace verbalink::desktopapi

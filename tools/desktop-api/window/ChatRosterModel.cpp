@@ -13,7 +13,7 @@ ChatRosterModel::ChatRosterModel(const DesktopApi& api, const ChatMessageModel& 
                                  QObject* parent)
     : QAbstractListModel(parent), m_api(api), m_messages(messages)
 {
-    m_entries.append(Entry{}); // the group chat
+    m_entries.append(Entry{{}, {}, 0, true, u"Group chat"_s}); // the standing group chat
     refresh();
     connect(&m_messages, &ChatMessageModel::conversationChanged, this,
             &ChatRosterModel::conversationChanged);
@@ -24,6 +24,29 @@ void ChatRosterModel::refresh()
     for (const ApiUser& user : m_api.state().users)
         ensureRow(user.handle);
     Q_EMIT dataChanged(index(0), index(rowCount() - 1));
+}
+
+void ChatRosterModel::addGroup(const QString& key, const QString& title)
+{
+    if (const QModelIndex known = indexOf(key); known.isValid()) {
+        m_entries[known.row()].title = title;
+        Q_EMIT dataChanged(known, known, {NameRole, Qt::DisplayRole});
+        return;
+    }
+    const int row = int(m_entries.size());
+    beginInsertRows({}, row, row);
+    m_entries.append({key, m_messages.latestBody(key), 0, true, title});
+    endInsertRows();
+}
+
+void ChatRosterModel::dropStandingGroup()
+{
+    const QModelIndex standing = indexOf({});
+    if (!standing.isValid() || !m_entries.at(standing.row()).group)
+        return;
+    beginRemoveRows({}, standing.row(), standing.row());
+    m_entries.removeAt(standing.row());
+    endRemoveRows();
 }
 
 QModelIndex ChatRosterModel::indexOf(const QString& key) const
@@ -60,9 +83,12 @@ int ChatRosterModel::ensureRow(const QString& key)
     const QModelIndex known = indexOf(key);
     if (known.isValid())
         return known.row();
-    const int row = int(m_entries.size()) - 1;
+    // Before the group chats.
+    int row = 0;
+    while (row < m_entries.size() && !m_entries.at(row).group)
+        ++row;
     beginInsertRows({}, row, row);
-    m_entries.insert(row, {key, m_messages.latestBody(key), 0});
+    m_entries.insert(row, {key, m_messages.latestBody(key), 0, false, {}});
     endInsertRows();
     return row;
 }
@@ -81,7 +107,7 @@ QVariant ChatRosterModel::data(const QModelIndex& index, int role) const
     case KeyRole:
         return entry.key;
     case GroupRole:
-        return entry.key.isEmpty();
+        return entry.group;
     case PreviewRole:
         return entry.preview;
     case UnreadRole:
@@ -89,10 +115,10 @@ QVariant ChatRosterModel::data(const QModelIndex& index, int role) const
     default:
         break;
     }
-    if (!entry.key.isEmpty())
+    if (!entry.group)
         return contactData(entry.key, role);
     if (role == NameRole || role == Qt::DisplayRole)
-        return u"Group chat"_s;
+        return entry.title;
     if (role == LanguageRole)
         return u"everyone"_s;
     return {};
@@ -111,6 +137,8 @@ QVariant ChatRosterModel::contactData(const QString& handle, int role) const
         const QString name = ApiContacts::languageName(user->language);
         return name.isEmpty() ? user->language : name;
     }
+    case LanguageCodeRole:
+        return user ? user->language : QString();
     case PictureRole:
         return !m_api.world().picture(handle).isNull();
     case PictureImageRole:

@@ -9,17 +9,19 @@ class ChatMessageModel;
 class DesktopApi;
 
 // The conversations the chat window lists: every scripted contact in script order, anyone else
-// who wrote or was written to, and the group chat last (its key is empty). Names, languages and
-// pictures are read from the desktop API when shown, so a script that changes a user changes the
-// row; rows are only ever added, so a selection survives every change.
+// who wrote or was written to, and the group chats last: the simulator's one (its key is empty),
+// or a chat client's rooms (keyed by their chat names). Names, languages and pictures are read
+// from the desktop API when shown, so a script that changes a user changes the row; rows are
+// only ever added after the start, so a selection survives every change.
 class ChatRosterModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
     enum Role {
-        KeyRole = Qt::UserRole + 1, // the contact's handle; empty for the group chat
+        KeyRole = Qt::UserRole + 1, // the contact's handle, or the group chat's key
         NameRole,                   // full name, the handle, or the group chat's title
         LanguageRole,               // the contact's language in English words; may be empty
+        LanguageCodeRole,           // the same as a code ("es"); may be empty
         PictureRole,                // bool: the client has a picture of the contact
         PictureImageRole,           // QImage: that picture; null when there is none
         GroupRole,                  // bool
@@ -32,6 +34,11 @@ public:
 
     // Adds the users a script has added since and repaints the rest.
     void refresh();
+    // A group chat of its own, listed after the others; a known key gets the new title.
+    void addGroup(const QString& key, const QString& title);
+    // A client with group chats of its own does without the standing one; before the window
+    // shows the list.
+    void dropStandingGroup();
     // Where the conversation is listed; invalid when it is not.
     QModelIndex indexOf(const QString& key) const;
     // The conversation on screen: what arrives there is read at once.
@@ -45,6 +52,8 @@ private:
         QString key;
         QString preview;
         int unread = 0;
+        bool group = false;
+        QString title;
     };
 
     void conversationChanged(const QString& key, bool fromOthers);

@@ -119,6 +119,8 @@ QWidget* ChatWindow::makeChatPane()
     m_header = new ChatConversationHeader(pane);
     connect(m_header, &ChatConversationHeader::callClicked, this,
             [this] { Q_EMIT callClicked(shownConversation()); });
+    connect(m_header, &ChatConversationHeader::languageChosen, this,
+            [this](const QString& code) { Q_EMIT languageChosen(shownConversation(), code); });
     m_chat = new ChatView(pane);
     m_chat->setObjectName(u"chatView"_s);
     m_chat->setModel(&m_shownMessages);
@@ -171,6 +173,12 @@ void ChatWindow::setRealClient()
 {
     m_header->setCallsShown(false);
     m_contactPanel->hide();
+}
+
+void ChatWindow::offerLanguages(const QStringList& codes)
+{
+    m_header->offerLanguages(codes);
+    describeConversation(m_rosterView->currentIndex());
 }
 
 void ChatWindow::showConversation(const QString& key)

@@ -45,10 +45,14 @@ public:
     // A real chat client's window: no call button, and no line to write as the contact (they
     // write for themselves).
     void setRealClient();
+    // The header offers these language codes for the shown contact.
+    void offerLanguages(const QStringList& codes);
 
 Q_SIGNALS:
-    // The user typed text in the conversation (a contact's handle; empty for the group chat).
+    // The user typed text in the conversation (a contact's handle, or a group chat's key).
     void userTyped(const QString& conversation, const QString& text);
+    // The user said which language the shown contact writes (empty: as their messages say).
+    void languageChosen(const QString& conversation, const QString& code);
     // The contact, or in the group chat the chosen author, wrote text to the user.
     void contactWrote(const QString& conversation, const QString& author, const QString& text);
     // The user wants to call the shown contact, or to hang up on them.

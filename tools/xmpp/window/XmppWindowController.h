@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <memory>
 
 namespace verbalink::desktopapi {
-class ApiBusService;
 class ChatMessageModel;
 class ChatRosterModel;
 class ChatWindow;
@@ -12,27 +12,30 @@ class ChatWindow;
 
 namespace verbalink::xmpp {
 
-class XmppConnection;
 class XmppWorld;
 
-// The shared chat window over the XMPP account: what the user types goes to the contact (or
-// the first room, for the group chat), the title says how the connection is, the status line
-// shows the attached program and the commands it sends. No calls, no line to write as someone
-// else.
+// The shared chat window over the XMPP account: each contact and each room is a conversation,
+// what the user types goes to the shown one, and the user can say which language a contact
+// writes. No calls, no line to write as someone else. Whoever owns the window shows the
+// connection in its title and the attached program in its status line.
 class XmppWindowController : public QObject {
     Q_OBJECT
 
 public:
-    XmppWindowController(XmppWorld& world, desktopapi::ApiBusService& service,
-                         XmppConnection& connection, QObject* parent = nullptr);
+    explicit XmppWindowController(XmppWorld& world, QObject* parent = nullptr);
     ~XmppWindowController() override;
 
     void show();
     desktopapi::ChatWindow& window() { return *m_window; }
+    // Picks up contacts and rooms that came since, and repaints.
+    void refresh();
+
+    // The languages the window offers for a contact.
+    static QStringList offeredLanguages();
 
 private:
     void userTyped(const QString& conversation, const QString& text);
-    void refresh();
+    void languageChosen(const QString& conversation, const QString& code);
 
     XmppWorld& m_world;
     std::unique_ptr<desktopapi::ChatMessageModel> m_messages;
