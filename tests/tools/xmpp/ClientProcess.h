@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,16 @@ public:
     ClientProcess& operator=(const ClientProcess&) = delete;
     ~ClientProcess();
 
-    // Starts it with the account options and waits for its "ready" line.
-    bool start(const QStringList& arguments, QString& error);
+    // Starts it with the account options and waits for its "ready" line. Without the password
+    // file it finds the password itself (the secret store, the first start's dialog), and the
+    // test waits for "ready".
+    bool start(const QStringList& arguments, QString& error, bool withPasswordFile = true);
+    // Set in the environment of later starts (a display, say).
+    void setEnvironment(const QString& name, const QString& value) { m_env.insert(name, value); }
+    // Its settings folder, $XDG_CONFIG_HOME.
+    QString configFolder() const { return m_home.filePath(QStringLiteral("config")); }
+    // Ends it and waits until it has.
+    void stop();
     void directive(const QString& line);
     // Waits for a line of standard output that starts with the prefix; the rest of it.
     std::optional<QString> waitForOutput(const QString& prefix,
@@ -37,6 +46,7 @@ public:
 
 private:
     QString m_busAddress;
+    QHash<QString, QString> m_env;
     QTemporaryDir m_home;
     QProcess m_process;
     QString m_uniqueName;

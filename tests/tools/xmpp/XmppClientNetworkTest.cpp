@@ -1,12 +1,17 @@
 // verbalink-xmpp against a real Prosody and a partner on slixmpp, each test with its own server,
 // session bus and settings: certificates, messages both ways, order, a server restart, rooms.
 #include "ClientProcess.h"
+#include "EventWait.h"
 #include "PrivateBus.h"
 #include "ProsodyServer.h"
+#include "VirtualDisplay.h"
 #include "XmppPartner.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -142,9 +147,9 @@ TEST_F(XmppClientNetworkTest, MessagesGoOutOnceInOrderAndComeBackAsReceived)
     })) << client.errors();
     EXPECT_TRUE(client.waitForMessageLine([](const QString& l) { return l == u"DELIVERED 11"_s; }));
 
-    ASSERT_TRUE(
-        partner.send({.to = m_server->jid(u"alice"_s), .body = u"¡Muy bien!"_s, .lang = u"es"_s})
-            .ok);
+    const PartnerReply sentByBob =
+        partner.send({.to = m_server->jid(u"alice"_s), .body = u"¡Muy bien!"_s, .lang = u"es"_s});
+    ASSERT_TRUE(sentByBob.ok);
     const std::optional<QString> line = client.waitForMessageLine(
         [](const QString& l) { return l.startsWith(u"NEW 12 received "_s); });
     ASSERT_TRUE(line) << client.errors();
@@ -153,6 +158,17 @@ TEST_F(XmppClientNetworkTest, MessagesGoOutOnceInOrderAndComeBackAsReceived)
               u"USER bob@localhost LANGUAGE es Spanish"_s);
     EXPECT_EQ(invoke(u"GET GROUP 12 USERS"_s), u"GROUP 12 USERS bob@localhost"_s);
     EXPECT_EQ(invoke(u"GET CALL 1 STATUS"_s), u"ERROR 11 Invalid call id"_s);
+
+    // Bob corrects himself: the message changes where it is, no second one arrives.
+    ASSERT_TRUE(partner
+                    .correct({.to = m_server->jid(u"alice"_s), .body = u"¡Muy bien, gracias!"_s},
+                             sentByBob.text(u"messageId"_s))
+                    .ok);
+    EXPECT_TRUE(client.waitForMessageLine([](const QString& l) {
+        return l == u"EDITED 12 ¡Muy bien, gracias!"_s;
+    })) << client.errors();
+    EXPECT_EQ(invoke(u"GET CHATMESSAGE 12 BODY"_s), u"CHATMESSAGE 12 BODY ¡Muy bien, gracias!"_s);
+    EXPECT_EQ(client.messageLines().filter(u" received "_s).size(), 1);
 }
 
 TEST_F(XmppClientNetworkTest, MessagesTypedWhileTheServerIsDownArriveOnceInOrder)
@@ -216,6 +232,76 @@ TEST_F(XmppClientNetworkTest, AGroupChatCarriesMessagesBothWaysWithItsOccupantsA
     // The room's copy of Alice's own message is not reported as received.
     for (const QString& message : client.messageLines())
         EXPECT_FALSE(message.contains(u"received"_s) && message.endsWith(u"Hi Bob"_s)) << message;
+}
+
+TEST_F(XmppClientNetworkTest, TheFirstStartAsksForTheAccountAndAsksAgainWithoutASecretStore)
+{
+    startServer();
+    VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << error;
+    m_alice = std::make_unique<ClientProcess>(m_bus.address(), QString());
+    m_alice->setEnvironment(u"DISPLAY"_s, display.name());
+    m_alice->setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    const QString server = u"127.0.0.1:%1"_s.arg(m_server->port());
+    // The test's bus has no secret store: the dialog is all there is.
+    ASSERT_TRUE(m_alice->start({u"--window"_s}, error, false)) << error;
+    ASSERT_TRUE(m_alice->waitForOutput(u"account dialog"_s)) << m_alice->errors();
+    ASSERT_TRUE(display.focusWindowNamed(u"XMPP account"_s));
+    ASSERT_TRUE(display.type(m_server->jid(u"alice"_s)));
+    ASSERT_TRUE(display.press(u"Tab"_s));
+    ASSERT_TRUE(display.type(m_server->password(u"alice"_s)));
+    ASSERT_TRUE(display.press(u"Tab"_s));
+    ASSERT_TRUE(display.type(server));
+    ASSERT_TRUE(display.press(u"Tab"_s));
+    ASSERT_TRUE(display.press(u"space"_s)); // without TLS: the server is this machine's
+    ASSERT_TRUE(display.press(u"Return"_s));
+    ASSERT_TRUE(m_alice->waitForOutput(u"online"_s)) << m_alice->errors();
+
+    // The account is kept for the next start, the password is not (nowhere to keep it).
+    QFile settings(m_alice->configFolder() + u"/Verbalink/xmpp.conf"_s);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QString kept = QString::fromUtf8(settings.readAll());
+    EXPECT_TRUE(kept.contains(m_server->jid(u"alice"_s))) << kept;
+    EXPECT_TRUE(kept.contains(server)) << kept;
+    EXPECT_FALSE(kept.contains(m_server->password(u"alice"_s))) << kept;
+    m_alice->stop();
+    ASSERT_TRUE(m_alice->start({u"--window"_s}, error, false)) << error;
+    EXPECT_TRUE(m_alice->waitForOutput(u"account dialog"_s)) << m_alice->errors();
+}
+
+TEST_F(XmppClientNetworkTest, ANewPhotoInBobsPresenceBringsHisNewPicture)
+{
+    startServer();
+    XmppPartner& partner = bob();
+    expectOnline(alice());
+    QTemporaryDir folder;
+    // The main colour of the picture the program gets for Bob; invalid while there is none.
+    const auto pictureColour = [&] {
+        const QString path = folder.filePath(u"bob.jpg"_s);
+        QFile::remove(path);
+        if (!invoke(u"GET USER bob@localhost AVATAR 1 "_s + path).startsWith(u"USER"_s))
+            return QColor();
+        const QImage picture(path);
+        return picture.isNull() ? QColor() : picture.pixelColor(picture.rect().center());
+    };
+    const auto publish = [&](Qt::GlobalColor colour, const QString& name) {
+        QImage photo(48, 48, QImage::Format_RGB32);
+        photo.fill(colour);
+        const QString path = folder.filePath(name);
+        ASSERT_TRUE(photo.save(path, "JPEG"));
+        ASSERT_TRUE(partner.publishVcard(u"Bob Builder"_s, path).ok) << partner.log();
+    };
+    const auto near = [](const QColor& a, const QColor& b) {
+        return a.isValid() && std::abs(a.red() - b.red()) < 40 &&
+               std::abs(a.green() - b.green()) < 40 && std::abs(a.blue() - b.blue()) < 40;
+    };
+    publish(Qt::red, u"red.jpg"_s);
+    EXPECT_TRUE(waitUntil([&] { return near(pictureColour(), Qt::red); }, 30000))
+        << m_alice->errors();
+    publish(Qt::blue, u"blue.jpg"_s);
+    EXPECT_TRUE(waitUntil([&] { return near(pictureColour(), Qt::blue); }, 30000))
+        << m_alice->errors();
 }
 
 } // namespace
