@@ -53,6 +53,12 @@ void SendScheduler::bodyReplaced(int id, const QString& body, qint64 now)
         return;
     }
     message->body = body;
+    // The program hides the typed text while it encrypts; the cipher text follows, and the
+    // partner should get that one message.
+    if (body == EncryptingPlaceholder) {
+        message->stage = Stage::Held;
+        return;
+    }
     message->stage = Stage::Ready;
     flush(now);
 }
@@ -69,9 +75,11 @@ void SendScheduler::advance(qint64 now)
         } else if (message.stage == Stage::Held && now >= message.deadline) {
             message.stage = Stage::Ready;
             deadlinePassed = true;
-            m_notes.append(
-                u"message %1: no replacement within %2 ms, sent as typed"_s.arg(message.id)
-                    .arg(m_timing.deadlineMs));
+            m_notes.append(u"message %1: no replacement within %2 ms, sent as %3"_s.arg(message.id)
+                               .arg(m_timing.deadlineMs)
+                               .arg(message.body == EncryptingPlaceholder
+                                        ? u"the program's placeholder"_s
+                                        : u"typed"_s));
         }
     }
     if (deadlinePassed)

@@ -36,6 +36,11 @@ public:
         int deadlineMs = 3000;
     };
 
+    // The body the program puts in place of a typed message while it encrypts it: no
+    // replacement yet, the message stays held (by the deadline it goes as it stands, never as
+    // typed).
+    static constexpr QStringView EncryptingPlaceholder = u"Crypting message...";
+
     explicit SendScheduler(Timing timing);
     SendScheduler() : SendScheduler(Timing{}) {}
 
