@@ -1,5 +1,7 @@
 #include "StanzaReader.h"
 
+#include "EncryptedMarker.h"
+
 #include <gloox/jid.h>
 #include <gloox/tag.h>
 
@@ -93,7 +95,7 @@ std::optional<IncomingMessage> StanzaReader::readMessage(const gloox::Tag& stanz
             return std::nullopt;
         }
     }
-    message.body = text(bodyText);
+    message.body = EncryptedMarker::restoreLineEnd(text(bodyText));
     const QString bodyLang = languageOf(*body);
     message.lang = bodyLang.isEmpty() ? languageOf(stanza) : bodyLang;
     message.stanzaId = text(stanza.findAttribute("id"));

@@ -58,6 +58,13 @@ TEST(StanzaReaderTest, MessagesAreReadAndEverythingElseIsRefused)
          u"chat|bob@example.org||Bon dia|ca|||"_s},
         {u"<message from='lounge@rooms.example.org/Carol' type='groupchat' id='g'><body>hi &amp; bye</body></message>"_s,
          u"group|lounge@rooms.example.org|Carol|hi & bye||g||"_s},
+        // XML drops the CR of an encrypted body's marker line; the other copy needs it back.
+        {u"<message from='bob@example.org'><body>[Verbalink Encrypted Message]\nq80=\n"
+         u"[Verbalink Encrypted Message]\r\nx</body></message>"_s,
+         u"chat|bob@example.org||[Verbalink Encrypted Message]\r\nq80=\n"
+         u"[Verbalink Encrypted Message]\r\nx||||"_s},
+        {u"<message from='bob@example.org'><body>[Verbalink Encrypted Message]</body></message>"_s,
+         u"chat|bob@example.org||[Verbalink Encrypted Message]||||"_s},
         {u"<message from='bob@example.org/x' type='chat' id='m2'><body>Fixed</body>"
          u"<replace xmlns='urn:xmpp:message-correct:0' id='m1'/></message>"_s,
          u"chat|bob@example.org||Fixed||m2|m1|"_s},

@@ -8,6 +8,7 @@
 #include "ProgramHome.h"
 #include "ProsodyServer.h"
 #include "TranslationTestService.h"
+#include "VirtualDisplay.h"
 #include "XmppPartner.h"
 
 #include <QProcess>
@@ -232,6 +233,36 @@ TEST_F(XmppProgramTest, AGroupChatGetsEachTranslatedMessageOnceAndBobsAnswerCome
     for (const PartnerMessage& message : m_bob.messages())
         fromAlice += message.body.startsWith(u"Good morning"_s) ? 1 : 0;
     EXPECT_EQ(fromAlice, 1) << everything();
+}
+
+TEST_F(XmppProgramTest, WithEncryptionOnBobGetsTheCipherTextOnceAndNeverTheTypedText)
+{
+    // Encryption is switched on by its hot key only, so the program runs on a display.
+    VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << error;
+    m_program->setEnvironment(u"DISPLAY"_s, display.name());
+    m_program->setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    startAlice();
+    startProgram();
+    ASSERT_TRUE(m_program->logShows(u"hot keys: 22 grabbed"_s)) << everything();
+    ASSERT_TRUE(display.press(u"ctrl+shift+F3"_s));
+    ASSERT_TRUE(m_program->logShows(u"feedback: Encrypt Message: Enable"_s)) << everything();
+
+    m_alice->directive(u"type %1 Meet me at noon"_s.arg(m_server->jid(u"bob"_s)));
+    const std::optional<PartnerMessage> got = m_bob.waitForMessage([](const PartnerMessage& m) {
+        return m.body.contains(u"[Verbalink Encrypted Message]"_s);
+    });
+    ASSERT_TRUE(got) << everything();
+    // The marker line; the server passes it on without its CR, which a receiving client puts
+    // back.
+    EXPECT_TRUE(got->body.startsWith(u"[Verbalink Encrypted Message]\n"_s))
+        << got->body.toUtf8().toPercentEncoding(" []").constData();
+    EXPECT_GT(got->body.size(), 33);
+    EXPECT_EQ(m_bob.messages().size(), 1) << everything();
+    for (const PartnerMessage& message : m_bob.messages())
+        EXPECT_FALSE(message.body.contains(u"noon"_s) || message.body.contains(u"Crypting"_s))
+            << message.body;
 }
 
 } // namespace
