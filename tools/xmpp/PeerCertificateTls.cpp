@@ -4,6 +4,7 @@
 #include <cstring>
 #include <gloox/tlshandler.h>
 #include <gnutls/x509.h>
+#include <utility>
 
 namespace verbalink::xmpp {
 
@@ -45,9 +46,12 @@ bool PeerCertificateTls::encrypt(const std::string& data)
         handshake();
         return true;
     }
+    const unsigned generation = m_generation;
     for (size_t sent = 0; sent < data.size();) {
-        const ssize_t written =
-            gnutls_record_send(m_session, data.data() + sent, data.size() - sent);
+        const ssize_t written = guarded(
+            [&] { return gnutls_record_send(m_session, data.data() + sent, data.size() - sent); });
+        if (generation != m_generation)
+            return false;
         if (written == GNUTLS_E_AGAIN || written == GNUTLS_E_INTERRUPTED)
             continue;
         if (written < 0)
@@ -70,32 +74,44 @@ int PeerCertificateTls::decrypt(const std::string& data)
 // gloox cleans up after every connection and uses the object again for the next one.
 void PeerCertificateTls::cleanup()
 {
+    if (m_depth > 0) {
+        m_cleanupPending = true;
+        return;
+    }
     release();
+    // One asked for from within the goodbye is this one.
+    m_cleanupPending = false;
     init();
 }
 
 void PeerCertificateTls::release()
 {
-    if (m_session) {
-        if (m_secure)
-            gnutls_bye(m_session, GNUTLS_SHUT_WR);
-        gnutls_deinit(m_session);
-        m_session = nullptr;
-    }
-    if (m_credentials) {
-        gnutls_certificate_free_credentials(m_credentials);
-        m_credentials = nullptr;
-    }
+    gnutls_session_t session = std::exchange(m_session, nullptr);
+    gnutls_certificate_credentials_t credentials = std::exchange(m_credentials, nullptr);
+    const bool secure = std::exchange(m_secure, false);
     m_incoming.clear();
-    m_secure = false;
     m_valid = false;
+    ++m_generation;
+    if (session) {
+        if (secure) {
+            ++m_depth;
+            gnutls_bye(session, GNUTLS_SHUT_WR);
+            --m_depth;
+        }
+        gnutls_deinit(session);
+    }
+    if (credentials)
+        gnutls_certificate_free_credentials(credentials);
 }
 
 bool PeerCertificateTls::handshake()
 {
     if (!m_valid || !m_handler)
         return false;
-    const int result = gnutls_handshake(m_session);
+    const unsigned generation = m_generation;
+    const int result = guarded([this] { return gnutls_handshake(m_session); });
+    if (generation != m_generation)
+        return false;
     if (result == GNUTLS_E_AGAIN || result == GNUTLS_E_INTERRUPTED)
         return true;
     if (result != GNUTLS_E_SUCCESS) {
@@ -118,7 +134,8 @@ ssize_t PeerCertificateTls::pull(gnutls_transport_ptr_t self, void* data, size_t
 {
     auto* tls = static_cast<PeerCertificateTls*>(self);
     if (tls->m_incoming.empty()) {
-        gnutls_transport_set_errno(tls->m_session, EAGAIN);
+        if (tls->m_session)
+            gnutls_transport_set_errno(tls->m_session, EAGAIN);
         return -1;
     }
     const size_t taken = std::min(size, tls->m_incoming.size());
@@ -170,10 +187,17 @@ void PeerCertificateTls::readPeer()
 void PeerCertificateTls::drainRecords()
 {
     char buffer[16384];
+    const unsigned generation = m_generation;
     for (;;) {
-        const ssize_t read = gnutls_record_recv(m_session, buffer, sizeof buffer);
+        const ssize_t read =
+            guarded([&] { return gnutls_record_recv(m_session, buffer, sizeof buffer); });
+        if (generation != m_generation)
+            return;
         if (read > 0) {
             m_handler->handleDecryptedData(this, std::string(buffer, size_t(read)));
+            // The data may have ended the connection.
+            if (generation != m_generation)
+                return;
             continue;
         }
         // A record without application data (a session ticket) ends a call too; go on while

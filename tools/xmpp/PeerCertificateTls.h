@@ -40,6 +40,18 @@ private:
     void release();
     void readPeer();
     void drainRecords();
+    // Runs a GnuTLS call that may push data out. gloox cleans up from within the push when the
+    // socket fails, and freeing the session under a running GnuTLS call crashes: a cleanup asked
+    // for meanwhile happens once the call returned.
+    template <typename Call>
+    auto guarded(Call call)
+    {
+        ++m_depth;
+        const auto result = call();
+        if (--m_depth == 0 && m_cleanupPending)
+            cleanup();
+        return result;
+    }
 
     gnutls_session_t m_session = nullptr;
     gnutls_certificate_credentials_t m_credentials = nullptr;
@@ -47,6 +59,10 @@ private:
     std::string m_incoming;
     QString m_fingerprint;
     bool m_systemTrusted = false;
+    int m_depth = 0;
+    bool m_cleanupPending = false;
+    // Counts the sessions released, so a caller sees that its session ended under it.
+    unsigned m_generation = 0;
 };
 
 } // namespace verbalink::xmpp
