@@ -35,7 +35,10 @@ changes your voice.
 
 The package also holds verbalink-gateway, a local stand-in for the translation
 services that answers offline with Apertium, and verbalink-skype-sim, a
-simulator of the chat client for trying the program out.]=])
+simulator of the chat client for trying the program out.
+
+verbalink-xmpp is a chat client for an XMPP account that Verbalink attaches to
+in the same way, for real conversations.]=])
 
 # Directories the package creates are world-readable whatever the umask of the build.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -63,6 +63,13 @@ bool VirtualDisplay::focus(quintptr window) const
         {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
 }
 
+bool VirtualDisplay::focusWindowNamed(const QString& title) const
+{
+    return xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                    QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title,
+                    QStringLiteral("windowfocus"), QStringLiteral("--sync")});
+}
+
 bool VirtualDisplay::type(const QString& text) const
 {
     return xdotool({QStringLiteral("type"), text});

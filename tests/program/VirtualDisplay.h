@@ -21,6 +21,8 @@ public:
     bool click(const QPoint& at) const;
     // Gives the keyboard to the window, as a window manager would.
     bool focus(quintptr window) const;
+    // The same for the first window with this title, waiting until one is shown.
+    bool focusWindowNamed(const QString& title) const;
     // Types text into the window that has the focus.
     bool type(const QString& text) const;
     // Grabs a key with modifiers on the root window from this test's own client.

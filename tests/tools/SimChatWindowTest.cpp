@@ -1,12 +1,11 @@
 // The chat window's widgets offscreen, over models of a simulator in the test's own process.
 
-#include "SimChatWindow.h"
-
+#include "ChatMessageModel.h"
+#include "ChatRosterModel.h"
+#include "ChatStatusLine.h"
+#include "ChatTextBlock.h"
+#include "ChatWindow.h"
 #include "SimAvatar.h"
-#include "SimMessageModel.h"
-#include "SimRosterModel.h"
-#include "SimStatusLine.h"
-#include "SimTextBlock.h"
 #include "SkypeSimulator.h"
 #include "WaitFor.h"
 
@@ -21,6 +20,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
 using verbalink::waitFor;
 
@@ -31,7 +31,7 @@ protected:
     SimChatWindowTest()
     {
         m_simulator.chats().addListener(
-            [this](SimMessageChange change, const SimChatMessage& message) {
+            [this](ApiMessageChange change, const ApiChatMessage& message) {
                 m_messages.record(change, message);
             });
         run(u"user lucia es Lucía Fernández"_s);
@@ -44,10 +44,10 @@ protected:
         m_roster.refresh();
     }
     // The window is made once the roster is filled, as the controller makes it.
-    SimChatWindow& window()
+    ChatWindow& window()
     {
         if (!m_window)
-            m_window = std::make_unique<SimChatWindow>(m_roster, m_messages);
+            m_window = std::make_unique<ChatWindow>(m_roster, m_messages);
         return *m_window;
     }
     QStringList shownBodies()
@@ -55,7 +55,7 @@ protected:
         QStringList bodies;
         const QAbstractItemModel* shown = window().shownMessages();
         for (int row = 0; row < shown->rowCount(); ++row)
-            bodies.append(shown->index(row, 0).data(SimMessageModel::BodyRole).toString());
+            bodies.append(shown->index(row, 0).data(ChatMessageModel::BodyRole).toString());
         return bodies;
     }
     // A signal's arguments as one readable line.
@@ -74,17 +74,17 @@ protected:
     }
 
     SkypeSimulator m_simulator;
-    SimMessageModel m_messages{m_simulator};
-    SimRosterModel m_roster{m_simulator, m_messages};
-    std::unique_ptr<SimChatWindow> m_window;
+    ChatMessageModel m_messages{m_simulator.api()};
+    ChatRosterModel m_roster{m_simulator.api(), m_messages};
+    std::unique_ptr<ChatWindow> m_window;
 };
 
 } // namespace
 
 TEST_F(SimChatWindowTest, BothLinesHandTheirTextOnForTheShownConversation)
 {
-    QSignalSpy typed(&window(), &SimChatWindow::userTyped);
-    QSignalSpy wrote(&window(), &SimChatWindow::contactWrote);
+    QSignalSpy typed(&window(), &ChatWindow::userTyped);
+    QSignalSpy wrote(&window(), &ChatWindow::contactWrote);
     // The first contact is shown at first.
     EXPECT_EQ(window().shownConversation(), u"lucia"_s);
 
@@ -118,9 +118,9 @@ TEST_F(SimChatWindowTest, TheFirstContactIsShownUntilTheUserPicks)
 {
     // The window comes up before the script has added anyone.
     SkypeSimulator later;
-    SimMessageModel messages(later);
-    SimRosterModel roster(later, messages);
-    SimChatWindow window(roster, messages);
+    ChatMessageModel messages(later.api());
+    ChatRosterModel roster(later.api(), messages);
+    ChatWindow window(roster, messages);
     EXPECT_TRUE(window.shownConversation().isEmpty());
     // A group chat without contacts has nobody to write in it.
     EXPECT_FALSE(window.contactInput()->isEnabled());
@@ -244,7 +244,7 @@ TEST_F(SimChatWindowTest, OwnBubblesSitRightAndOthersLeftWithTheirPicture)
 
 TEST(SimStatusLineTest, ShowsTheAttachStateAndTheLastCommandOnOneLine)
 {
-    SimStatusLine status;
+    ChatStatusLine status;
     status.resize(900, 30);
     EXPECT_EQ(status.attachText(), u"Waiting for a program to attach"_s);
     status.setAttached(u"Verbalink"_s, u":1.42"_s);
@@ -268,17 +268,17 @@ TEST(SimTextBlockTest, BreaksLinesAtLineEndsAndLongWordsAnywhere)
 {
     const QFont font;
     const int line = QFontMetrics(font).lineSpacing();
-    const SimTextBlock oneLine(u"Hello"_s, font, 300);
+    const ChatTextBlock oneLine(u"Hello"_s, font, 300);
     EXPECT_LE(oneLine.size().height(), line + 1);
     EXPECT_GT(oneLine.size().width(), 0);
 
     // CR LF, CR and LF each end a line.
-    const SimTextBlock lines(u"a\r\nb\rc\nd"_s, font, 300);
+    const ChatTextBlock lines(u"a\r\nb\rc\nd"_s, font, 300);
     EXPECT_GE(lines.size().height(), 4 * line - 4);
     EXPECT_LE(lines.size().height(), 4 * line + 4);
 
     // An encrypted body is one long word: it still keeps to the width.
-    const SimTextBlock cipher(QString(3000, u'Q'), font, 200);
+    const ChatTextBlock cipher(QString(3000, u'Q'), font, 200);
     EXPECT_LE(cipher.size().width(), 200);
     EXPECT_GT(cipher.size().height(), 10 * line);
 }

@@ -1,10 +1,11 @@
-#include "SimMessageLog.h"
+#include "ApiMessageLog.h"
 #include "SkypeSimulator.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
 
 namespace {
@@ -146,7 +147,7 @@ TEST(SimChatsTest, ScriptedMessagesLandInTheRightChats)
 
 TEST(SimChatsTest, TheStoreKeepsTheNewestMessagesOnly)
 {
-    SkypeSimulator simulator(SimState{}, 3);
+    SkypeSimulator simulator(ApiState{}, 3);
     for (int i = 1; i <= 5; ++i)
         pushed(simulator, u"receive bob message %1"_s.arg(i));
     EXPECT_EQ(simulator.chats().messages().size(), 3);
@@ -154,14 +155,14 @@ TEST(SimChatsTest, TheStoreKeepsTheNewestMessagesOnly)
     EXPECT_EQ(replyTo(simulator, u"GET CHATMESSAGE 3 BODY"_s), u"CHATMESSAGE 3 BODY message 3"_s);
     EXPECT_EQ(replyTo(simulator, u"GET CHATMESSAGE 5 BODY"_s), u"CHATMESSAGE 5 BODY message 5"_s);
 
-    SimMessageStore store;
-    for (int i = 0; i < SimMessageStore::DefaultCapacity + 10; ++i)
+    ApiMessageStore store;
+    for (int i = 0; i < ApiMessageStore::DefaultCapacity + 10; ++i)
         store.add(u"#a/$b;1"_s, u"a"_s, u"x"_s, u"SENDING"_s);
-    EXPECT_EQ(store.size(), SimMessageStore::DefaultCapacity);
+    EXPECT_EQ(store.size(), ApiMessageStore::DefaultCapacity);
     EXPECT_EQ(store.find(10), nullptr);
     EXPECT_NE(store.find(11), nullptr);
 
-    SimChatList chats(2);
+    ApiChatList chats(2);
     const QString first = chats.dialog(u"alice"_s, u"bob"_s, false).name;
     chats.dialog(u"alice"_s, u"carol"_s, false);
     chats.dialog(u"alice"_s, u"dave"_s, false);
@@ -174,8 +175,8 @@ TEST(SimChatsTest, TheListenerSeesEveryMessageAndBodyChange)
 {
     SkypeSimulator simulator;
     QStringList lines;
-    simulator.chats().addListener([&lines](SimMessageChange change, const SimChatMessage& message) {
-        lines.append(SimMessageLog::line(change, message));
+    simulator.chats().addListener([&lines](ApiMessageChange change, const ApiChatMessage& message) {
+        lines.append(ApiMessageLog::line(change, message));
     });
     pushed(simulator, u"type bob Hallo\\ Bob"_s);
     replyTo(simulator, u"SET CHATMESSAGE 1 BODY [Verbalink Encrypted Message]\r\nQUJD"_s);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
 
 namespace {

@@ -1,8 +1,8 @@
 // The chat window's models over a simulator in the test's own process, and its data.
 
-#include "SimAvatarArt.h"
-#include "SimMessageModel.h"
-#include "SimRosterModel.h"
+#include "ChatAvatarArt.h"
+#include "ChatMessageModel.h"
+#include "ChatRosterModel.h"
 #include "SimWindowController.h"
 #include "SkypeSimulator.h"
 
@@ -10,18 +10,19 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
-using Role = SimMessageModel::Role;
+using Role = ChatMessageModel::Role;
 
 namespace {
 
 class SimWindowModelsTest : public ::testing::Test {
 protected:
-    explicit SimWindowModelsTest(qsizetype capacity = SimMessageStore::DefaultCapacity)
-        : m_messages(m_simulator, capacity), m_roster(m_simulator, m_messages)
+    explicit SimWindowModelsTest(qsizetype capacity = ApiMessageStore::DefaultCapacity)
+        : m_messages(m_simulator.api(), capacity), m_roster(m_simulator.api(), m_messages)
     {
         m_simulator.chats().addListener(
-            [this](SimMessageChange change, const SimChatMessage& message) {
+            [this](ApiMessageChange change, const ApiChatMessage& message) {
                 m_messages.record(change, message);
             });
     }
@@ -40,13 +41,13 @@ protected:
     {
         QStringList keys;
         for (int row = 0; row < m_roster.rowCount(); ++row)
-            keys.append(m_roster.index(row).data(SimRosterModel::KeyRole).toString());
+            keys.append(m_roster.index(row).data(ChatRosterModel::KeyRole).toString());
         return keys;
     }
 
     SkypeSimulator m_simulator;
-    SimMessageModel m_messages;
-    SimRosterModel m_roster;
+    ChatMessageModel m_messages;
+    ChatRosterModel m_roster;
 };
 
 class SmallMessageModelTest : public SimWindowModelsTest {
@@ -123,6 +124,24 @@ TEST_F(SimWindowModelsTest, AReplacedBodyChangesItsRowAndKeepsTheTypedText)
     EXPECT_EQ(m_messages.rowCount(), 2);
 }
 
+// A client may show bodies otherwise than it keeps them; the program's text stays as it was.
+TEST_F(SimWindowModelsTest, StatusesAndShownBodiesChangeTheRowsAndNotTheStore)
+{
+    m_messages.setShownBody([](const QString& body) { return body.toUpper(); });
+    run(u"type bob Hello"_s);
+    QSignalSpy changed(&m_messages, &QAbstractItemModel::dataChanged);
+    m_simulator.chats().setStatus(1, u"SENT"_s);
+    m_simulator.chats().markDelivered(1);
+    m_simulator.chats().markDelivered(1);
+    EXPECT_EQ(changed.size(), 2);
+    EXPECT_EQ(message(0, Role::StatusRole).toString(), u"SENT"_s);
+    EXPECT_TRUE(message(0, Role::DeliveredRole).toBool());
+    EXPECT_EQ(message(0, Role::BodyRole).toString(), u"HELLO"_s);
+    EXPECT_EQ(m_messages.latestBody(u"bob"_s), u"HELLO"_s);
+    EXPECT_EQ(reply(u"GET CHATMESSAGE 1 BODY"_s), u"CHATMESSAGE 1 BODY Hello"_s);
+    EXPECT_EQ(reply(u"GET CHATMESSAGE 1 STATUS"_s), u"CHATMESSAGE 1 STATUS SENT"_s);
+}
+
 TEST_F(SmallMessageModelTest, KeepsTheNewestMessagesOnly)
 {
     for (const QString& text : {u"one"_s, u"two"_s, u"three"_s, u"four"_s, u"five"_s})
@@ -160,11 +179,11 @@ TEST_F(SimWindowModelsTest, RosterListsContactsThenOtherWritersThenTheGroup)
         {u"anon"_s, u"anon"_s, {}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(roster(row.key, SimRosterModel::NameRole).toString(), row.name);
-        EXPECT_EQ(roster(row.key, SimRosterModel::LanguageRole).toString(), row.language);
-        EXPECT_FALSE(roster(row.key, SimRosterModel::GroupRole).toBool());
+        EXPECT_EQ(roster(row.key, ChatRosterModel::NameRole).toString(), row.name);
+        EXPECT_EQ(roster(row.key, ChatRosterModel::LanguageRole).toString(), row.language);
+        EXPECT_FALSE(roster(row.key, ChatRosterModel::GroupRole).toBool());
     }
-    EXPECT_TRUE(roster({}, SimRosterModel::GroupRole).toBool());
+    EXPECT_TRUE(roster({}, ChatRosterModel::GroupRole).toBool());
 
     // Someone who is not a contact writes: listed before the group, and named once the script
     // adds them, on the same row.
@@ -174,9 +193,9 @@ TEST_F(SimWindowModelsTest, RosterListsContactsThenOtherWritersThenTheGroup)
     run(u"user zed de Zed Zorn"_s);
     run(u"avatar zed off"_s);
     EXPECT_EQ(rosterKeys().size(), 6);
-    EXPECT_EQ(roster(u"zed"_s, SimRosterModel::NameRole).toString(), u"Zed Zorn"_s);
-    EXPECT_FALSE(roster(u"zed"_s, SimRosterModel::PictureRole).toBool());
-    EXPECT_TRUE(roster(u"lucia"_s, SimRosterModel::PictureRole).toBool());
+    EXPECT_EQ(roster(u"zed"_s, ChatRosterModel::NameRole).toString(), u"Zed Zorn"_s);
+    EXPECT_FALSE(roster(u"zed"_s, ChatRosterModel::PictureRole).toBool());
+    EXPECT_TRUE(roster(u"lucia"_s, ChatRosterModel::PictureRole).toBool());
 }
 
 TEST_F(SimWindowModelsTest, RosterCountsUnreadAndShowsTheNewestBody)
@@ -188,19 +207,19 @@ TEST_F(SimWindowModelsTest, RosterCountsUnreadAndShowsTheNewestBody)
     run(u"receive jordi Bon dia"_s);
     run(u"receive jordi Com va?"_s);
     run(u"receive-group jordi Hola a tots"_s);
-    EXPECT_EQ(roster(u"lucia"_s, SimRosterModel::UnreadRole).toInt(), 0);
-    EXPECT_EQ(roster(u"jordi"_s, SimRosterModel::UnreadRole).toInt(), 2);
-    EXPECT_EQ(roster({}, SimRosterModel::UnreadRole).toInt(), 1);
-    EXPECT_EQ(roster(u"jordi"_s, SimRosterModel::PreviewRole).toString(), u"Com va?"_s);
+    EXPECT_EQ(roster(u"lucia"_s, ChatRosterModel::UnreadRole).toInt(), 0);
+    EXPECT_EQ(roster(u"jordi"_s, ChatRosterModel::UnreadRole).toInt(), 2);
+    EXPECT_EQ(roster({}, ChatRosterModel::UnreadRole).toInt(), 1);
+    EXPECT_EQ(roster(u"jordi"_s, ChatRosterModel::PreviewRole).toString(), u"Com va?"_s);
 
     m_roster.setShown(u"jordi"_s);
-    EXPECT_EQ(roster(u"jordi"_s, SimRosterModel::UnreadRole).toInt(), 0);
+    EXPECT_EQ(roster(u"jordi"_s, ChatRosterModel::UnreadRole).toInt(), 0);
 
     // The user's own messages are never unread; a replaced body is the new preview.
     run(u"type lucia Hi"_s);
     m_simulator.chats().setMessage(u"5 BODY Hi\r\n(es) Hola"_s);
-    EXPECT_EQ(roster(u"lucia"_s, SimRosterModel::PreviewRole).toString(), u"Hi\r\n(es) Hola"_s);
-    EXPECT_EQ(roster(u"lucia"_s, SimRosterModel::UnreadRole).toInt(), 0);
+    EXPECT_EQ(roster(u"lucia"_s, ChatRosterModel::PreviewRole).toString(), u"Hi\r\n(es) Hola"_s);
+    EXPECT_EQ(roster(u"lucia"_s, ChatRosterModel::UnreadRole).toInt(), 0);
 }
 
 TEST(SimDemoRosterTest, IsAValidScriptOfContactsTheGatewayTranslates)
@@ -224,7 +243,7 @@ TEST(SimDemoRosterTest, IsAValidScriptOfContactsTheGatewayTranslates)
     EXPECT_EQ(greetings, 1);
     ASSERT_GE(simulator.state().users.size(), 4);
     QStringList languages;
-    for (const SimUser& user : simulator.state().users) {
+    for (const ApiUser& user : simulator.state().users) {
         EXPECT_TRUE(QStringList({u"es"_s, u"ca"_s, u"eo"_s, u"gl"_s}).contains(user.language))
             << qPrintable(user.handle);
         EXPECT_TRUE(user.fullName.contains(u' ')) << qPrintable(user.handle);
@@ -249,5 +268,5 @@ TEST(SimAvatarArtTest, InitialsComeFromTheNameOrTheHandle)
         {{}, {}, {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SimAvatarArt::initials(c.handle, c.name), c.initials) << qPrintable(c.name);
+        EXPECT_EQ(ChatAvatarArt::initials(c.handle, c.name), c.initials) << qPrintable(c.name);
 }

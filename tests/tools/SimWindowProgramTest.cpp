@@ -2,16 +2,16 @@
 // them, first with a stand-in client, then with the real verbalink executable; and the windowed
 // executable itself.
 
+#include "ApiBusService.h"
+#include "ApiCommandLog.h"
+#include "ChatMessageModel.h"
+#include "ChatStatusLine.h"
+#include "ChatWindow.h"
 #include "EventWait.h"
 #include "PrivateBus.h"
 #include "ProgramHome.h"
-#include "SimBusService.h"
-#include "SimChatWindow.h"
-#include "SimCommandLog.h"
-#include "SimMessageModel.h"
 #include "SimProcess.h"
 #include "SimScriptRunner.h"
-#include "SimStatusLine.h"
 #include "SimWindowController.h"
 #include "SkypeSimulator.h"
 #include "TranslationTestService.h"
@@ -30,13 +30,14 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
 using verbalink::test::TranslationTestService;
 using verbalink::testing::PrivateBus;
 using verbalink::testing::ProgramHome;
 using verbalink::testing::SimProcess;
 using verbalink::testing::waitUntil;
-using Role = SimMessageModel::Role;
+using Role = ChatMessageModel::Role;
 
 namespace {
 
@@ -47,15 +48,15 @@ protected:
         QString error;
         ASSERT_TRUE(m_bus.start(error)) << qPrintable(error);
         ASSERT_TRUE(m_log.open({}, false));
-        m_service = std::make_unique<SimBusService>(m_simulator, m_log, m_bus.connect());
+        m_service = std::make_unique<ApiBusService>(m_simulator.api(), m_log, m_bus.connect());
         ASSERT_TRUE(m_service->start(error)) << qPrintable(error);
         m_runner = std::make_unique<SimScriptRunner>(m_simulator, *m_service);
         m_controller = std::make_unique<SimWindowController>(m_simulator, *m_service, *m_runner);
         m_controller->show();
     }
 
-    SimChatWindow& window() { return m_controller->window(); }
-    SimStatusLine& status() { return *window().statusLine(); }
+    ChatWindow& window() { return m_controller->window(); }
+    ChatStatusLine& status() { return *window().statusLine(); }
     void feed(const QStringList& lines)
     {
         for (const QString& line : lines)
@@ -73,8 +74,8 @@ protected:
 
     PrivateBus m_bus;
     SkypeSimulator m_simulator;
-    SimCommandLog m_log;
-    std::unique_ptr<SimBusService> m_service;
+    ApiCommandLog m_log;
+    std::unique_ptr<ApiBusService> m_service;
     std::unique_ptr<SimScriptRunner> m_runner;
     std::unique_ptr<SimWindowController> m_controller;
 };
@@ -123,8 +124,8 @@ TEST_F(SimWindowProgramTest, AScriptWaitsForAClientAndTheStatusLineFollowsIt)
 
 TEST_F(SimWindowProgramTest, TheHeaderCallsTheShownContactAndHangsUp)
 {
-    feed({u"user lucia es Lucía Fernández"_s, u"user jordi ca Jordi Puig"_s,
-          u"call 1 jordi - -"_s});
+    feed(
+        {u"user lucia es Lucía Fernández"_s, u"user jordi ca Jordi Puig"_s, u"call 1 jordi - -"_s});
     window().showConversation(u"lucia"_s);
     auto* button = window().findChild<QPushButton*>(u"callButton"_s);
     ASSERT_TRUE(button);
@@ -163,7 +164,7 @@ TEST_F(SimWindowProgramTest, TheProgramReplacesWhatIsTypedAndTranslatesWhatIsRec
                                    "[Software\\Verbalink\\Hosts]\nGoogle=" +
                                    host + "\nGoogleTranslate=" + host + "\n"));
     feed({u"user lucia es Lucía Fernández"_s, u"user jordi ca Jordi Puig"_s});
-    QSignalSpy commands(m_service.get(), &SimBusService::commandReceived);
+    QSignalSpy commands(m_service.get(), &ApiBusService::commandReceived);
     auto program = home.launch();
     ASSERT_TRUE(waitUntil([&] {
         return !commands.isEmpty() && commands.last().value(0) == u"GET UI_LANGUAGE"_s;

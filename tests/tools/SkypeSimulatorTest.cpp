@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace verbalink::desktopapi;
 using namespace verbalink::sim;
 
 namespace {
@@ -42,7 +43,7 @@ TEST(SkypeSimulatorTest, NameAnswersFollowTheAccessBehaviour)
         SkypeSimulator simulator;
         for (const QString& line : c.directives)
             ASSERT_TRUE(simulator.apply(parsed(line)));
-        const SimResponse response = simulator.handle(u"NAME Verbalink"_s);
+        const ApiResponse response = simulator.handle(u"NAME Verbalink"_s);
         SCOPED_TRACE(c.directives.join(u", "_s).toStdString());
         EXPECT_EQ(response.reply, c.reply);
         EXPECT_EQ(response.replyDelayMs, c.delayMs);
@@ -55,7 +56,7 @@ TEST(SkypeSimulatorTest, NameWithoutApplicationIsAnErrorAndAttachesNobody)
 {
     SkypeSimulator simulator;
     for (const QString& command : {u"NAME"_s, u"NAME   "_s}) {
-        const SimResponse response = simulator.handle(command);
+        const ApiResponse response = simulator.handle(command);
         EXPECT_TRUE(response.reply.startsWith(u"ERROR "_s)) << qPrintable(response.reply);
         EXPECT_FALSE(response.attachesCaller);
     }
@@ -94,7 +95,7 @@ TEST(SkypeSimulatorTest, PingIsAnsweredUnlessSilenced)
     EXPECT_EQ(replyTo(simulator, u"PING"_s), u"PONG"_s);
     EXPECT_EQ(replyTo(simulator, u"ping"_s), u"PONG"_s);
     ASSERT_TRUE(simulator.apply(parsed(u"silent-ping on"_s)));
-    const SimResponse silent = simulator.handle(u"PING"_s);
+    const ApiResponse silent = simulator.handle(u"PING"_s);
     EXPECT_TRUE(silent.reply.isEmpty());
     EXPECT_TRUE(silent.notifications.isEmpty());
     ASSERT_TRUE(simulator.apply(parsed(u"silent-ping off"_s)));
@@ -107,7 +108,7 @@ TEST(SkypeSimulatorTest, EveryCommandFailsWhileErrorsAreOn)
     ASSERT_TRUE(simulator.apply(parsed(u"errors on"_s)));
     for (const QString& command :
          {u"NAME Verbalink"_s, u"PING"_s, u"GET CHATMESSAGE 1 BODY"_s, u"FOO"_s}) {
-        const SimResponse response = simulator.handle(command);
+        const ApiResponse response = simulator.handle(command);
         EXPECT_EQ(response.reply, u"ERROR 9 Command failed"_s) << qPrintable(command);
         EXPECT_FALSE(response.attachesCaller);
     }
@@ -120,13 +121,13 @@ TEST(SkypeSimulatorTest, BusErrorAndStallTakeOnlyTheNextCommand)
     SkypeSimulator simulator;
     ASSERT_TRUE(simulator.apply(parsed(u"dbus-error"_s)));
     ASSERT_TRUE(simulator.apply(parsed(u"stall 5000"_s)));
-    const SimResponse failed = simulator.handle(u"NAME Verbalink"_s);
+    const ApiResponse failed = simulator.handle(u"NAME Verbalink"_s);
     EXPECT_FALSE(failed.busError.isEmpty());
     EXPECT_EQ(failed.stallMs, 5000);
     // The lost command changed nothing: nobody is attached.
     EXPECT_FALSE(failed.attachesCaller);
     EXPECT_TRUE(simulator.state().attachedApp.isEmpty());
-    const SimResponse next = simulator.handle(u"NAME Verbalink"_s);
+    const ApiResponse next = simulator.handle(u"NAME Verbalink"_s);
     EXPECT_TRUE(next.busError.isEmpty());
     EXPECT_EQ(next.stallMs, 0);
     EXPECT_EQ(next.reply, u"OK"_s);
@@ -147,12 +148,12 @@ TEST(SkypeSimulatorTest, AddedHandlersTakeTheLongestMatchingKey)
     QString seenArguments;
     simulator.addHandler(u"GET CHATMESSAGE"_s, [&](const QString& arguments) {
         seenArguments = arguments;
-        SimResponse response;
+        ApiResponse response;
         response.reply = u"CHATMESSAGE 12 BODY hi"_s;
         response.notifications = {u"CHATMESSAGE 12 STATUS READ"_s};
         return response;
     });
-    const SimResponse response = simulator.handle(u"GET CHATMESSAGE 12 BODY"_s);
+    const ApiResponse response = simulator.handle(u"GET CHATMESSAGE 12 BODY"_s);
     EXPECT_EQ(seenArguments, u"12 BODY"_s);
     EXPECT_EQ(response.reply, u"CHATMESSAGE 12 BODY hi"_s);
     EXPECT_EQ(response.notifications, QStringList{u"CHATMESSAGE 12 STATUS READ"_s});

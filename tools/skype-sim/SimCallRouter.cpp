@@ -1,12 +1,12 @@
 #include "SimCallRouter.h"
 
-#include "SimBusService.h"
+#include "ApiBusService.h"
 #include "SimCallAudio.h"
 #include "SimCalls.h"
 
 namespace verbalink::sim {
 
-SimCallRouter::SimCallRouter(SimCalls& calls, SimBusService& service, QObject* parent)
+SimCallRouter::SimCallRouter(SimCalls& calls, desktopapi::ApiBusService& service, QObject* parent)
     : QObject(parent), m_calls(calls), m_service(service)
 {
     m_calls.addListener([this](const SimCallEvent& event) { follow(event); });

@@ -6,9 +6,12 @@
 #include <map>
 #include <memory>
 
+namespace verbalink::desktopapi {
+class ApiBusService;
+}
+
 namespace verbalink::sim {
 
-class SimBusService;
 class SimCallAudio;
 class SimCalls;
 struct SimCallEvent;
@@ -19,7 +22,7 @@ class SimCallRouter : public QObject {
     Q_OBJECT
 
 public:
-    SimCallRouter(SimCalls& calls, SimBusService& service, QObject* parent = nullptr);
+    SimCallRouter(SimCalls& calls, desktopapi::ApiBusService& service, QObject* parent = nullptr);
     ~SimCallRouter() override;
 
 private:
@@ -33,7 +36,7 @@ private:
     void tick(const QString& id);
 
     SimCalls& m_calls;
-    SimBusService& m_service;
+    desktopapi::ApiBusService& m_service;
     std::map<QString, Active> m_active;
 };
 

@@ -1,6 +1,6 @@
 #include "SimCalls.h"
 
-#include "SimState.h"
+#include "ApiState.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -29,53 +29,53 @@ std::optional<SimCallStream> streamNamed(const QString& action)
 
 } // namespace
 
-SimCalls::SimCalls(const SimState& state) : m_state(state) {}
+SimCalls::SimCalls(const desktopapi::ApiState& state) : m_state(state) {}
 
-SimResponse SimCalls::alterCall(const QString& arguments)
+desktopapi::ApiResponse SimCalls::alterCall(const QString& arguments)
 {
     static const QRegularExpression form(uR"re(^(\S+) (\S+?)(?: PORT="(\d{1,5})")?$)re"_s);
-    const QString id = firstWord(arguments).first;
+    const QString id = desktopapi::firstWord(arguments).first;
     SimCall* call = findInProgress(id);
     if (!call)
-        return answer(u"ERROR 11 Invalid call id"_s);
+        return desktopapi::answer(u"ERROR 11 Invalid call id"_s);
     const QRegularExpressionMatch match = form.match(arguments);
     const std::optional<SimCallStream> stream =
         match.hasMatch() ? streamNamed(match.captured(2).toUpper()) : std::nullopt;
     if (!stream)
-        return answer(u"ERROR 12 ALTER CALL: unknown action or malformed port"_s);
+        return desktopapi::answer(u"ERROR 12 ALTER CALL: unknown action or malformed port"_s);
     SimCallEvent event{SimCallEvent::Kind::Unrouted, *call, *stream, 0};
     QString reply = u"ALTER CALL "_s + id + u' ' + match.captured(2).toUpper();
     if (match.hasCaptured(3)) {
         const int port = match.captured(3).toInt();
         if (port < 1 || port > 65535)
-            return answer(u"ERROR 13 ALTER CALL: port out of range"_s);
+            return desktopapi::answer(u"ERROR 13 ALTER CALL: port out of range"_s);
         event.kind = SimCallEvent::Kind::Routed;
         event.port = quint16(port);
         reply += u" PORT=\""_s + QString::number(port) + u'"';
     }
     tell(event);
-    return answer(reply);
+    return desktopapi::answer(reply);
 }
 
-SimResponse SimCalls::getCall(const QString& arguments) const
+desktopapi::ApiResponse SimCalls::getCall(const QString& arguments) const
 {
     const QStringList words = arguments.split(u' ');
     const SimCall* call = words.isEmpty() ? nullptr : find(words.first());
     if (!call)
-        return answer(u"ERROR 11 Invalid call id"_s);
+        return desktopapi::answer(u"ERROR 11 Invalid call id"_s);
     const QString property = words.size() == 2 ? words.at(1).toUpper() : QString();
     QString value;
     if (property == u"PARTNER_HANDLE") {
         value = call->partner;
     } else if (property == u"PARTNER_DISPNAME") {
-        const SimUser* user = m_state.findUser(call->partner);
+        const desktopapi::ApiUser* user = m_state.findUser(call->partner);
         value = user && !user->fullName.isEmpty() ? user->fullName : call->partner;
     } else if (property == u"STATUS") {
         value = call->inProgress ? u"INPROGRESS"_s : u"FINISHED"_s;
     } else {
-        return answer(u"ERROR 12 GET CALL: unknown property"_s);
+        return desktopapi::answer(u"ERROR 12 GET CALL: unknown property"_s);
     }
-    return answer(u"CALL "_s + call->id + u' ' + property + u' ' + value);
+    return desktopapi::answer(u"CALL "_s + call->id + u' ' + property + u' ' + value);
 }
 
 QStringList SimCalls::start(const SimCall& call, QString& error)

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "SimResponse.h"
+#include "ApiResponse.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-namespace verbalink::sim {
+namespace verbalink::desktopapi {
+struct ApiState;
+}
 
-struct SimState;
+namespace verbalink::sim {
 
 // The three audio connections a program can ask of a call.
 enum class SimCallStream { Microphone, Output, Input };
@@ -43,14 +45,14 @@ public:
     // Finished calls kept for GET CALL; older ones are forgotten.
     static constexpr qsizetype FinishedCapacity = 1000;
 
-    explicit SimCalls(const SimState& state);
+    explicit SimCalls(const desktopapi::ApiState& state);
 
     void addListener(Listener listener) { m_listeners.append(std::move(listener)); }
 
     // ALTER CALL <id> SET_CAPTURE_MIC|SET_OUTPUT|SET_INPUT [PORT="<port>"]
-    SimResponse alterCall(const QString& arguments);
+    desktopapi::ApiResponse alterCall(const QString& arguments);
     // GET CALL <id> PARTNER_HANDLE|PARTNER_DISPNAME|STATUS
-    SimResponse getCall(const QString& arguments) const;
+    desktopapi::ApiResponse getCall(const QString& arguments) const;
 
     // The scripted events; each returns the lines pushed to the attached client, or sets the
     // error and changes nothing.
@@ -73,7 +75,7 @@ private:
     void forgetOldFinished();
     void tell(const SimCallEvent& event) const;
 
-    const SimState& m_state;
+    const desktopapi::ApiState& m_state;
     QList<SimCall> m_calls;
     QString m_inputFile;
     QList<Listener> m_listeners;

@@ -1,6 +1,6 @@
 #include "SimDirective.h"
 
-#include "SimChats.h"
+#include "ApiChats.h"
 
 #include <QStringList>
 
@@ -77,7 +77,7 @@ ParsedDirective onOrOff(Kind kind, const QString& word, const QString& rest)
 
 ParsedDirective ownHandle(const QString& rest)
 {
-    if (!SimChats::isValidHandle(rest))
+    if (!desktopapi::ApiChats::isValidHandle(rest))
         return failure(u"handle needs one word without #, /, $, ; or ,"_s);
     SimDirective directive;
     directive.kind = Kind::Handle;
@@ -92,7 +92,7 @@ ParsedDirective user(const QString& rest)
     if (words.size() < 2)
         return failure(u"user needs a handle, a language code and an optional full name"_s);
     // Chat names are made of handles, so one the window or a script could not write to is out.
-    if (!SimChats::isValidHandle(words.at(0)))
+    if (!desktopapi::ApiChats::isValidHandle(words.at(0)))
         return failure(u"user needs a handle without #, /, $, ; or ,"_s);
     SimDirective directive;
     directive.kind = Kind::User;
@@ -141,7 +141,7 @@ ParsedDirective message(Kind kind, const QString& word, const QString& line, con
     directive.kind = kind;
     if (withHandle) {
         directive.text = rest.section(u' ', 0, 0);
-        if (!SimChats::isValidHandle(directive.text))
+        if (!desktopapi::ApiChats::isValidHandle(directive.text))
             return failure(word + u" needs a handle (no spaces, #, /, $, ; or ,) and a text"_s);
     }
     directive.body = textAfterWords(line, withHandle ? 2 : 1);
@@ -160,7 +160,7 @@ QString audioFile(const QString& word)
 ParsedDirective call(const QString& rest)
 {
     const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
-    if (words.size() != 4 || !SimChats::isValidHandle(words.at(1)))
+    if (words.size() != 4 || !desktopapi::ApiChats::isValidHandle(words.at(1)))
         return failure(u"call needs an id, a handle and two WAV files (or -)"_s);
     SimDirective directive;
     directive.kind = Kind::Call;

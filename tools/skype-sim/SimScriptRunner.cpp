@@ -1,6 +1,6 @@
 #include "SimScriptRunner.h"
 
-#include "SimBusService.h"
+#include "ApiBusService.h"
 #include "SkypeSimulator.h"
 
 #include <QTimer>
@@ -10,10 +10,11 @@ using namespace Qt::StringLiterals;
 
 namespace verbalink::sim {
 
-SimScriptRunner::SimScriptRunner(SkypeSimulator& simulator, SimBusService& service, QObject* parent)
+SimScriptRunner::SimScriptRunner(SkypeSimulator& simulator, desktopapi::ApiBusService& service,
+                                 QObject* parent)
     : QObject(parent), m_simulator(simulator), m_service(service)
 {
-    connect(&m_service, &SimBusService::clientAttached, this, [this] {
+    connect(&m_service, &desktopapi::ApiBusService::clientAttached, this, [this] {
         if (m_waitingForClient)
             resume();
     });

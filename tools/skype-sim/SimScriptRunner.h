@@ -5,9 +5,12 @@
 #include <QObject>
 #include <QStringList>
 
+namespace verbalink::desktopapi {
+class ApiBusService;
+}
+
 namespace verbalink::sim {
 
-class SimBusService;
 class SkypeSimulator;
 
 // Carries out script directives in order; a sleep or a wait for a client holds back the lines
@@ -16,7 +19,8 @@ class SimScriptRunner : public QObject {
     Q_OBJECT
 
 public:
-    SimScriptRunner(SkypeSimulator& simulator, SimBusService& service, QObject* parent = nullptr);
+    SimScriptRunner(SkypeSimulator& simulator, desktopapi::ApiBusService& service,
+                    QObject* parent = nullptr);
 
     void feed(const QString& line);
     // Carries out one directive at once, ahead of any waiting script lines (the chat window's
@@ -41,7 +45,7 @@ private:
     void report(const QString& problem, int lineNumber);
 
     SkypeSimulator& m_simulator;
-    SimBusService& m_service;
+    desktopapi::ApiBusService& m_service;
     QStringList m_queue;
     int m_lineNumber = 0;
     bool m_holding = false;

@@ -1,29 +1,25 @@
 #pragma once
 
+#include "ApiWorld.h"
+#include "DesktopApi.h"
 #include "SimCalls.h"
-#include "SimChats.h"
-#include "SimCommandTable.h"
-#include "SimContacts.h"
 #include "SimDirective.h"
-#include "SimResponse.h"
-#include "SimState.h"
 
 #include <optional>
 
 namespace verbalink::sim {
 
-// The chat client's side of the API without any transport: one command in, the reply and
-// the notifications out. New commands are added as handlers in the command table.
-class SkypeSimulator {
+// The simulated chat client: the desktop API with a script behind it. Directives change the
+// client (users, pictures, typed and received messages, calls); commands are answered by the
+// shared desktop API, with calls added as handlers of their own.
+class SkypeSimulator : public desktopapi::ApiWorld {
 public:
     SkypeSimulator();
-    explicit SkypeSimulator(SimState state,
-                            qsizetype messageCapacity = SimMessageStore::DefaultCapacity);
-    // The handlers refer to this object.
-    SkypeSimulator(const SkypeSimulator&) = delete;
-    SkypeSimulator& operator=(const SkypeSimulator&) = delete;
+    explicit SkypeSimulator(
+        desktopapi::ApiState state,
+        qsizetype messageCapacity = desktopapi::ApiMessageStore::DefaultCapacity);
 
-    SimResponse handle(const QString& command);
+    desktopapi::ApiResponse handle(const QString& command) { return m_api.handle(command); }
     // Applies a directive that changes the simulated client and returns the lines it pushes
     // to the attached client (often none); nothing for the directives that belong to
     // whoever carries the traffic (notify, sleep, wait-attach, vanish, quit).
@@ -32,29 +28,27 @@ public:
     // changes nothing and says why in `error`.
     std::optional<QStringList> apply(const SimDirective& directive, QString& error);
 
-    void addHandler(const QString& key, SimCommandTable::Handler handler);
+    void addHandler(const QString& key, desktopapi::ApiCommandTable::Handler handler);
 
-    const SimState& state() const { return m_state; }
-    SimState& state() { return m_state; }
-    SimChats& chats() { return m_chats; }
-    const SimChats& chats() const { return m_chats; }
+    // A colour of the handle's own, unless a script took the picture away.
+    QImage picture(const QString& handle) const override;
+
+    desktopapi::DesktopApi& api() { return m_api; }
+    const desktopapi::DesktopApi& api() const { return m_api; }
+    const desktopapi::ApiState& state() const { return m_api.state(); }
+    desktopapi::ApiState& state() { return m_api.state(); }
+    desktopapi::ApiChats& chats() { return m_api.chats(); }
+    const desktopapi::ApiChats& chats() const { return m_api.chats(); }
     SimCalls& calls() { return m_calls; }
 
 private:
-    void addBuiltInHandlers();
-    SimResponse respond(const QString& command);
-    SimResponse name(const QString& application);
-    SimResponse protocol(const QString& version) const;
-    SimResponse createApplication(const QString& application) const;
-    SimResponse ping() const;
     void setAvatar(const QString& handle, bool on);
     QStringList startCall(const SimDirective& directive, QString& error);
 
-    SimState m_state;
-    SimCommandTable m_commands;
-    SimContacts m_contacts;
-    SimChats m_chats;
+    desktopapi::DesktopApi m_api;
     SimCalls m_calls;
+    // Handles whose picture the client cannot provide.
+    QStringList m_withoutAvatar;
 };
 
 } // namespace verbalink::sim

@@ -14,8 +14,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool w
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-std::unique_ptr<QObject> openChatWindow(SkypeSimulator& simulator, SimBusService& service,
-                                        SimScriptRunner& runner)
+std::unique_ptr<QObject> openChatWindow(SkypeSimulator& simulator,
+                                        desktopapi::ApiBusService& service, SimScriptRunner& runner)
 {
     auto controller = std::make_unique<SimWindowController>(simulator, service, runner);
     controller->show();

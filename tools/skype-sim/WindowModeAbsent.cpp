@@ -11,7 +11,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool w
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-std::unique_ptr<QObject> openChatWindow(SkypeSimulator&, SimBusService&, SimScriptRunner&)
+std::unique_ptr<QObject> openChatWindow(SkypeSimulator&, desktopapi::ApiBusService&,
+                                        SimScriptRunner&)
 {
     return nullptr;
 }

@@ -1,9 +1,9 @@
 // verbalink-skype-sim: a scriptable stand-in for the chat client on the session bus.
 
-#include "SimBusService.h"
+#include "ApiBusService.h"
+#include "ApiCommandLog.h"
+#include "ApiMessageLog.h"
 #include "SimCallRouter.h"
-#include "SimCommandLog.h"
-#include "SimMessageLog.h"
 #include "SimScriptRunner.h"
 #include "SimWindowMode.h"
 #include "SkypeSimulator.h"
@@ -21,6 +21,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace verbalink::sim;
+namespace desktopapi = verbalink::desktopapi;
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Options {
     bool verbose = false;
     bool timestamps = false;
     bool window = false;
-    SimState state;
+    desktopapi::ApiState state;
 };
 
 // The application object depends on it, so it is looked for before there is one to parse with.
@@ -83,9 +84,9 @@ bool parseOptions(const QCoreApplication& app, Options& options, QString& error)
     options.timestamps = parser.isSet(timestamps);
     options.window = parser.isSet(window);
     if (parser.isSet(refuse))
-        options.state.nameAnswer = NameAnswer::Refuse;
+        options.state.nameAnswer = desktopapi::NameAnswer::Refuse;
     if (parser.isSet(offline))
-        options.state.nameAnswer = NameAnswer::Offline;
+        options.state.nameAnswer = desktopapi::NameAnswer::Offline;
     if (parser.isSet(handle))
         options.state.ownHandle = parser.value(handle);
     if (parser.isSet(language))
@@ -147,21 +148,21 @@ int main(int argc, char* argv[])
     if (options.script.isEmpty() && window)
         scriptLines = demoRoster();
 
-    SimCommandLog log;
+    desktopapi::ApiCommandLog log;
     if (!log.open(options.logFile, options.verbose))
         return fail(options.logFile + u": "_s + log.errorString());
     SkypeSimulator simulator(options.state);
-    SimMessageLog messageLog;
+    desktopapi::ApiMessageLog messageLog;
     if (!options.messagesFile.isEmpty()) {
         if (!messageLog.open(options.messagesFile))
             return fail(options.messagesFile + u": "_s + messageLog.errorString());
         messageLog.setTimestamps(options.timestamps);
-        simulator.chats().addListener(
-            [&messageLog](SimMessageChange change, const SimChatMessage& message) {
-                messageLog.record(change, message);
-            });
+        simulator.chats().addListener([&messageLog](desktopapi::ApiMessageChange change,
+                                                    const desktopapi::ApiChatMessage& message) {
+            messageLog.record(change, message);
+        });
     }
-    SimBusService service(simulator, log, QDBusConnection::sessionBus());
+    desktopapi::ApiBusService service(simulator.api(), log, QDBusConnection::sessionBus());
     if (!service.start(error))
         return fail(error);
 

@@ -227,6 +227,20 @@ TranslationTestService::Answer TranslationTestService::defaultAnswer(Route route
     return reply("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n");
 }
 
+void TranslationTestService::openGate()
+{
+    m_gateOpen = true;
+}
+
+bool TranslationTestService::waitForGate(int fd, QByteArray& bytes)
+{
+    const auto giveUp = Clock::now() + std::chrono::milliseconds(HoldWaitMs);
+    bool open = true;
+    while (open && !m_gateOpen && !m_stop && Clock::now() < giveUp)
+        open = readSome(fd, bytes, 20);
+    return open;
+}
+
 void TranslationTestService::serve()
 {
     while (!m_stop) {
@@ -256,8 +270,15 @@ void TranslationTestService::handle(int fd)
         while (open && !m_stop && Clock::now() < giveUp)
             open = readSome(fd, bytes, 20);
     }
+    QByteArray reply = answer.bytes;
+    if (answer.kind == Answer::Gated) {
+        const QByteArray request = bytes;
+        open = open && waitForGate(fd, bytes);
+        if (reply.isEmpty())
+            reply = defaultAnswer(route, request).bytes;
+    }
     if (open && answer.kind != Answer::Drop && answer.kind != Answer::Hold)
-        ::send(fd, answer.bytes.constData(), size_t(answer.bytes.size()), MSG_NOSIGNAL);
+        ::send(fd, reply.constData(), size_t(reply.size()), MSG_NOSIGNAL);
     // Closing only after the client has, so no unread byte turns the close into a reset
     // that could discard the answer; the wait also collects any bytes sent after the head.
     if (answer.kind != Answer::KeepOpen)

@@ -37,6 +37,7 @@ public:
             KeepOpen, // write the bytes and leave closing to the client, as Bing does
             Drop,     // close without a byte
             Hold,     // take the request and never answer, until the client gives up
+            Gated,    // answer (by default, when the bytes are empty) once openGate() is called
         };
         Kind kind = Reply;
         QByteArray bytes;
@@ -45,6 +46,8 @@ public:
     static Answer keepOpen(QByteArray bytes) { return {Answer::KeepOpen, std::move(bytes)}; }
     static Answer drop() { return {Answer::Drop, {}}; }
     static Answer hold() { return {Answer::Hold, {}}; }
+    // A service slower than any deadline of the client: the answer waits for the test.
+    static Answer gated(QByteArray bytes = {}) { return {Answer::Gated, std::move(bytes)}; }
 
     struct Request {
         Route route = Route::Unknown;
@@ -63,6 +66,8 @@ public:
     QByteArray hostPort() const;
 
     void queue(Route route, Answer answer);
+    // Lets every gated answer, waiting or still to come, go out.
+    void openGate();
 
     // Every finished connection, in order.
     QList<Request> requests() const;
@@ -79,10 +84,13 @@ private:
     void handle(int fd);
     Answer nextAnswer(Route route, const QByteArray& request);
     qsizetype record(Route route, const QByteArray& bytes);
+    // Waits for the gate, reading what the client still sends; false when the client left.
+    bool waitForGate(int fd, QByteArray& bytes);
 
     int m_listenFd = -1;
     quint16 m_port = 0;
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_gateOpen{false};
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_finished;
     QHash<int, QQueue<Answer>> m_queues;

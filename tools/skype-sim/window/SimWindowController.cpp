@@ -1,46 +1,54 @@
 #include "SimWindowController.h"
 
-#include "SimBusService.h"
-#include "SimChatWindow.h"
-#include "SimMessageModel.h"
-#include "SimRosterModel.h"
+#include "ApiBusService.h"
+#include "ChatMessageModel.h"
+#include "ChatRosterModel.h"
+#include "ChatStatusLine.h"
+#include "ChatWindow.h"
 #include "SimScriptRunner.h"
-#include "SimStatusLine.h"
 #include "SkypeSimulator.h"
 
 #include <QFile>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
+using verbalink::desktopapi::ChatMessageModel;
+using verbalink::desktopapi::ChatRosterModel;
+using verbalink::desktopapi::ChatStatusLine;
+using verbalink::desktopapi::ChatWindow;
 
 namespace verbalink::sim {
 
-SimWindowController::SimWindowController(SkypeSimulator& simulator, SimBusService& service,
+SimWindowController::SimWindowController(SkypeSimulator& simulator,
+                                         desktopapi::ApiBusService& service,
                                          SimScriptRunner& runner, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_runner(runner),
-      m_messages(std::make_unique<SimMessageModel>(simulator)),
-      m_roster(std::make_unique<SimRosterModel>(simulator, *m_messages)),
-      m_window(std::make_unique<SimChatWindow>(*m_roster, *m_messages))
+      m_messages(std::make_unique<ChatMessageModel>(simulator.api())),
+      m_roster(std::make_unique<ChatRosterModel>(simulator.api(), *m_messages)),
+      m_window(std::make_unique<ChatWindow>(*m_roster, *m_messages))
 {
     // The simulator may outlive the window.
-    simulator.chats().addListener([model = QPointer<SimMessageModel>(m_messages.get())](
-                                      SimMessageChange change, const SimChatMessage& message) {
-        if (model)
-            model->record(change, message);
-    });
-    connect(m_window.get(), &SimChatWindow::userTyped, this, &SimWindowController::userTyped);
-    connect(m_window.get(), &SimChatWindow::contactWrote, this, &SimWindowController::contactWrote);
-    connect(m_window.get(), &SimChatWindow::callClicked, this, &SimWindowController::callClicked);
+    simulator.chats().addListener(
+        [model = QPointer<ChatMessageModel>(m_messages.get())](
+            desktopapi::ApiMessageChange change, const desktopapi::ApiChatMessage& message) {
+            if (model)
+                model->record(change, message);
+        });
+    connect(m_window.get(), &ChatWindow::userTyped, this, &SimWindowController::userTyped);
+    connect(m_window.get(), &ChatWindow::contactWrote, this, &SimWindowController::contactWrote);
+    connect(m_window.get(), &ChatWindow::callClicked, this, &SimWindowController::callClicked);
     connect(&runner, &SimScriptRunner::simulatorChanged, this,
             &SimWindowController::simulatorChanged);
 
-    SimStatusLine* status = m_window->statusLine();
-    connect(&service, &SimBusService::commandReceived, status, &SimStatusLine::setLastCommand);
-    connect(&service, &SimBusService::clientAttached, status,
+    ChatStatusLine* status = m_window->statusLine();
+    connect(&service, &desktopapi::ApiBusService::commandReceived, status,
+            &ChatStatusLine::setLastCommand);
+    connect(&service, &desktopapi::ApiBusService::clientAttached, status,
             [this, status](const QString& client) {
                 status->setAttached(m_simulator.state().attachedApp, client);
             });
-    connect(&service, &SimBusService::clientDetached, status, &SimStatusLine::setDetached);
+    connect(&service, &desktopapi::ApiBusService::clientDetached, status,
+            &ChatStatusLine::setDetached);
     simulatorChanged();
 }
 
@@ -87,7 +95,7 @@ void SimWindowController::simulatorChanged()
 {
     m_roster->refresh();
     const QString own = m_simulator.state().ownHandle;
-    m_window->setOwnHandle(own, !m_simulator.state().withoutAvatar.contains(own));
+    m_window->setOwnHandle(own, m_simulator.picture(own));
     m_window->setInCall(m_simulator.calls().partnersInProgress());
 }
 

@@ -6,12 +6,15 @@
 #include <QStringList>
 #include <memory>
 
+namespace verbalink::desktopapi {
+class ApiBusService;
+class ChatMessageModel;
+class ChatRosterModel;
+class ChatWindow;
+} // namespace verbalink::desktopapi
+
 namespace verbalink::sim {
 
-class SimBusService;
-class SimChatWindow;
-class SimMessageModel;
-class SimRosterModel;
 class SimScriptRunner;
 class SkypeSimulator;
 
@@ -22,13 +25,13 @@ class SimWindowController : public QObject {
     Q_OBJECT
 
 public:
-    SimWindowController(SkypeSimulator& simulator, SimBusService& service, SimScriptRunner& runner,
-                        QObject* parent = nullptr);
+    SimWindowController(SkypeSimulator& simulator, desktopapi::ApiBusService& service,
+                        SimScriptRunner& runner, QObject* parent = nullptr);
     ~SimWindowController() override;
 
     void show();
-    SimChatWindow& window() { return *m_window; }
-    const SimMessageModel& messages() const { return *m_messages; }
+    desktopapi::ChatWindow& window() { return *m_window; }
+    const desktopapi::ChatMessageModel& messages() const { return *m_messages; }
 
     // The directives of the demo roster (built in), for a window opened without a script.
     static QStringList demoRoster();
@@ -43,9 +46,9 @@ private:
 
     SkypeSimulator& m_simulator;
     SimScriptRunner& m_runner;
-    std::unique_ptr<SimMessageModel> m_messages;
-    std::unique_ptr<SimRosterModel> m_roster;
-    std::unique_ptr<SimChatWindow> m_window;
+    std::unique_ptr<desktopapi::ChatMessageModel> m_messages;
+    std::unique_ptr<desktopapi::ChatRosterModel> m_roster;
+    std::unique_ptr<desktopapi::ChatWindow> m_window;
     int m_lastCallId = 0;
 };
 
