@@ -288,12 +288,14 @@ TEST_F(XmppTestBedTest, ARestartKeepsPortAndDataWhilePartnersReconnect)
     ASSERT_TRUE(m_server->restart(error)) << error;
     EXPECT_EQ(m_server->port(), port);
     EXPECT_TRUE(processGone(firstPid));
-    const auto backOnline = [](XmppPartner& partner, const QString& before) {
-        // Every session has a resource of its own.
-        return partner.waitForEvent(
-            u"online"_s, [&](const QJsonObject& e) { return e[u"jid"_s].toString() != before; });
+    const auto backOnline = [](XmppPartner& partner, const QStringList& before) {
+        // Every session has a resource of its own; the events seen so far include the earlier
+        // sessions' own, so a new session is one that none of them had.
+        return partner.waitForEvent(u"online"_s, [&](const QJsonObject& e) {
+            return !before.contains(e[u"jid"_s].toString());
+        });
     };
-    ASSERT_TRUE(backOnline(alice, firstSession)) << alice.log() << m_server->log();
+    ASSERT_TRUE(backOnline(alice, {firstSession})) << alice.log() << m_server->log();
 
     XmppPartner& bob = partner(u"bob"_s);
     const auto waiting = bob.waitForMessage({});
@@ -307,7 +309,7 @@ TEST_F(XmppTestBedTest, ARestartKeepsPortAndDataWhilePartnersReconnect)
     m_server->stop();
     ASSERT_TRUE(bob.waitForEvent(u"disconnected"_s, {}));
     ASSERT_TRUE(m_server->start(error)) << error;
-    ASSERT_TRUE(backOnline(alice, secondSession));
+    ASSERT_TRUE(backOnline(alice, {firstSession, secondSession}));
     const PartnerReply bobAgain = bob.connect(PartnerLogin::to(*m_server, u"bob"_s));
     ASSERT_TRUE(bobAgain.ok) << bobAgain.error;
     ASSERT_TRUE(alice.send({.to = m_server->jid(u"bob"_s), .body = u"Back again"_s}).ok);
