@@ -33,6 +33,51 @@ QByteArray settings(const QByteArray& host, const QByteArray& more = {})
            "[Software\\Verbalink\\Hosts]\nGoogle=" + host + "\nGoogleTranslate=" + host + "\n";
 }
 
+// Encryption is switched on by its hot key only, so a program that encrypts runs on a display.
+void runOnDisplay(ProgramHome& program, const VirtualDisplay& display)
+{
+    program.setEnvironment(u"DISPLAY"_s, display.name());
+    program.setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+}
+
+::testing::AssertionResult switchEncryptionOn(const ProgramHome& program,
+                                              const VirtualDisplay& display)
+{
+    if (!program.logShows(u"hot keys: 22 grabbed"_s) || !display.press(u"ctrl+shift+F3"_s) ||
+        !program.logShows(u"feedback: Encrypt Message: Enable"_s))
+        return ::testing::AssertionFailure() << program.log();
+    return ::testing::AssertionSuccess();
+}
+
+// What a display's clipboard holds as text, as any program there would paste it.
+QString clipboardText(const VirtualDisplay& display)
+{
+    QProcess xclip;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"DISPLAY"_s, display.name());
+    xclip.setProcessEnvironment(env);
+    xclip.start(QStringLiteral(XCLIP_EXECUTABLE), {u"-o"_s, u"-selection"_s, u"clipboard"_s});
+    if (!xclip.waitForFinished(5000) || xclip.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
+// The newest line of a message view (the decrypted or the translated messages) that opened by
+// itself, copied from its list the way a user would.
+QString newestLineOfView(const VirtualDisplay& display, const QString& title)
+{
+    if (!display.focusWindowNamed(title))
+        return {};
+    QString line;
+    waitUntil([&] {
+        display.press(u"Home"_s);
+        display.press(u"ctrl+c"_s);
+        line = clipboardText(display);
+        return !line.isEmpty();
+    });
+    return line;
+}
+
 class XmppProgramTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -186,11 +231,26 @@ TEST_F(XmppProgramTest, WithTranslationOffOnlyTheFirstMessageWaitsAndEachGoesAsT
     EXPECT_FALSE(log.contains(u"-> SET CHATMESSAGE"_s)) << log;
 }
 
-TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
+// Received messages into English, either written into the chat or listed in the program's
+// view of translated messages.
+struct IncomingRow {
+    const char* name;
+    bool inChat;
+};
+
+class XmppIncomingTranslationTest : public XmppProgramTest,
+                                    public ::testing::WithParamInterface<IncomingRow> {};
+
+TEST_P(XmppIncomingTranslationTest, BobsSpanishMessageReachesAliceTranslated)
 {
+    const bool inChat = GetParam().inChat;
+    VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << error;
+    runOnDisplay(*m_program, display);
     startAlice();
-    // Received messages into English, written into the chat.
-    startProgram(settings(m_gateway.hostPort(), "TranslateIncoming=33272\nTranslateInChat=1\n"));
+    startProgram(settings(m_gateway.hostPort(), "TranslateIncoming=33272\nTranslateInChat=" +
+                                                    QByteArray(inChat ? "1" : "0") + "\n"));
     ASSERT_TRUE(
         m_bob
             .send(
@@ -201,6 +261,15 @@ TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
     ASSERT_TRUE(received) << everything();
     EXPECT_TRUE(received->endsWith(u"Hola, ¿cómo estás?"_s)) << *received;
 
+    if (!inChat) {
+        // Apertium's English: "Hello, how you are?".
+        const QString line = newestLineOfView(display, u"Translated Incomming Messages"_s);
+        EXPECT_TRUE(line.startsWith(u"["_s) && line.contains(u" , "_s)) << line << everything();
+        EXPECT_TRUE(line.contains(u"] Hello, how"_s)) << line;
+        EXPECT_FALSE(m_alice->errors().contains(u"-> CHATMESSAGE "_s)) << everything();
+        EXPECT_TRUE(m_bob.messages().isEmpty()) << everything();
+        return;
+    }
     // The program's translation is a message of Alice's in the chat, so Bob reads it too.
     const std::optional<QString> posted =
         m_alice->waitForMessageLine([](const QString& l) { return l.contains(u" posted "_s); });
@@ -209,11 +278,14 @@ TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
     const std::optional<PartnerMessage> shown =
         m_bob.waitForMessage([](const PartnerMessage& m) { return m.body.startsWith(u"["_s); });
     ASSERT_TRUE(shown) << everything();
-    EXPECT_TRUE(shown->body.contains(u"] "_s)) << shown->body;
-    // Apertium's English: "Hello, how you are?".
-    EXPECT_TRUE(shown->body.contains(u"Hello, how"_s)) << shown->body;
+    EXPECT_TRUE(shown->body.contains(u"] Hello, how"_s)) << shown->body;
     EXPECT_EQ(m_bob.messages().size(), 1) << everything();
 }
+
+INSTANTIATE_TEST_SUITE_P(, XmppIncomingTranslationTest,
+                         ::testing::Values(IncomingRow{"IntoTheChat", true},
+                                           IncomingRow{"InTheList", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(XmppProgramTest, AGroupChatGetsEachTranslatedMessageOnceAndBobsAnswerComesBack)
 {
@@ -240,35 +312,6 @@ TEST_F(XmppProgramTest, AGroupChatGetsEachTranslatedMessageOnceAndBobsAnswerCome
     for (const PartnerMessage& message : m_bob.messages())
         fromAlice += message.body.startsWith(u"Good morning"_s) ? 1 : 0;
     EXPECT_EQ(fromAlice, 1) << everything();
-}
-
-// Encryption is switched on by its hot key only, so a program that encrypts runs on a display.
-void runOnDisplay(ProgramHome& program, const VirtualDisplay& display)
-{
-    program.setEnvironment(u"DISPLAY"_s, display.name());
-    program.setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-}
-
-::testing::AssertionResult switchEncryptionOn(const ProgramHome& program,
-                                              const VirtualDisplay& display)
-{
-    if (!program.logShows(u"hot keys: 22 grabbed"_s) || !display.press(u"ctrl+shift+F3"_s) ||
-        !program.logShows(u"feedback: Encrypt Message: Enable"_s))
-        return ::testing::AssertionFailure() << program.log();
-    return ::testing::AssertionSuccess();
-}
-
-// What a display's clipboard holds as text, as any program there would paste it.
-QString clipboardText(const VirtualDisplay& display)
-{
-    QProcess xclip;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"DISPLAY"_s, display.name());
-    xclip.setProcessEnvironment(env);
-    xclip.start(QStringLiteral(XCLIP_EXECUTABLE), {u"-o"_s, u"-selection"_s, u"clipboard"_s});
-    if (!xclip.waitForFinished(5000) || xclip.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(xclip.readAllStandardOutput());
 }
 
 TEST_F(XmppProgramTest, WithEncryptionOnBobGetsTheCipherTextOnceAndNeverTheTypedText)
@@ -360,16 +403,7 @@ TEST_F(XmppTwoCopiesTest, BobsProgramShowsAlicesEncryptedTextDecrypted)
         [](const QString& l) { return l.contains(u" received "_s); });
     ASSERT_TRUE(received) << both();
     EXPECT_FALSE(received->contains(u"noon"_s)) << *received;
-    ASSERT_TRUE(bobDisplay.focusWindowNamed(u"Verbalink Encrypted Messages"_s)) << both();
-
-    // The newest line, copied from the view's list the way a user would.
-    QString line;
-    waitUntil([&] {
-        bobDisplay.press(u"Home"_s);
-        bobDisplay.press(u"ctrl+c"_s);
-        line = clipboardText(bobDisplay);
-        return !line.isEmpty();
-    });
+    const QString line = newestLineOfView(bobDisplay, u"Verbalink Encrypted Messages"_s);
     // "[time , sender] text": Alice's program encrypted what it sends, the typed text and its
     // translation, flag code and all.
     EXPECT_TRUE(line.contains(u" , alice@localhost] Meet me at noon\r\n"_s)) << line << both();
