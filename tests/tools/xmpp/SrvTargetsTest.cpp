@@ -30,7 +30,7 @@ struct Draws {
     }
 };
 
-TEST(SrvTargetsTest, RecordsAreTriedByPriorityThenByWeightAndNoneMeansTheDomainItself)
+TEST(XmppSrvTargetsTest, RecordsAreTriedByPriorityThenByWeightAndNoneMeansTheDomainItself)
 {
     const Record a{10, 60, u"a.example"_s, 5222};
     const Record b{10, 40, u"b.example"_s, 5223};
@@ -70,7 +70,7 @@ TEST(SrvTargetsTest, RecordsAreTriedByPriorityThenByWeightAndNoneMeansTheDomainI
     }
 }
 
-TEST(SrvTargetsTest, EachDrawIsBoundedByTheWeightsStillLeftInItsPriority)
+TEST(XmppSrvTargetsTest, EachDrawIsBoundedByTheWeightsStillLeftInItsPriority)
 {
     Draws draws;
     SrvTargets::choose({{10, 60, u"a"_s, 1}, {10, 40, u"b"_s, 2}, {20, 7, u"c"_s, 3}}, {},

@@ -238,6 +238,11 @@ struct IncomingRow {
     bool inChat;
 };
 
+void PrintTo(const IncomingRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class XmppIncomingTranslationTest : public XmppProgramTest,
                                     public ::testing::WithParamInterface<IncomingRow> {};
 
