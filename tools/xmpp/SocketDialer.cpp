@@ -1,5 +1,9 @@
 #include "SocketDialer.h"
 
+#include "SrvLookup.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
 #include <cerrno>
 #include <cstring>
 #include <netdb.h>
@@ -37,6 +41,24 @@ SocketDialer::Result SocketDialer::dial(const QString& host, int port)
     }
     ::freeaddrinfo(found);
     return result;
+}
+
+SocketDialer::Result SocketDialer::dialDomain(const QString& domain)
+{
+    const QList<SrvTargets::Endpoint> targets =
+        SrvTargets::choose(SrvLookup::lookup(domain), domain, [](quint32 bound) {
+            return quint32(QRandomGenerator::global()->bounded(quint64(bound) + 1));
+        });
+    if (targets.isEmpty())
+        return {-1, domain + u": no XMPP service (its DNS SRV record says so)"_s};
+    QStringList failed;
+    for (const SrvTargets::Endpoint& target : targets) {
+        const Result result = dial(target.host, target.port);
+        if (result.socket >= 0)
+            return {result.socket, failed.join(u"; "_s)};
+        failed.append(result.error);
+    }
+    return {-1, failed.join(u"; "_s)};
 }
 
 } // namespace verbalink::xmpp

@@ -10,10 +10,13 @@ class SocketDialer {
 public:
     struct Result {
         int socket = -1;
+        // Why it failed; with a socket, why the targets before it failed (or empty).
         QString error;
     };
 
     static Result dial(const QString& host, int port);
+    // For a domain without a given server: its SRV targets in turn, else the domain on 5222.
+    static Result dialDomain(const QString& domain);
 };
 
 } // namespace verbalink::xmpp

@@ -138,14 +138,20 @@ void XmppConnection::dial()
         return;
     m_dialing = true;
     Q_EMIT statusChanged(
-        u"Connecting to %1:%2\u2026"_s.arg(m_account.host()).arg(m_account.port()));
+        m_account.server.isEmpty()
+            ? u"Connecting to %1\u2026"_s.arg(m_account.host())
+            : u"Connecting to %1:%2\u2026"_s.arg(m_account.host()).arg(m_account.port()));
     auto* watcher = new QFutureWatcher<SocketDialer::Result>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
         const SocketDialer::Result result = watcher->result();
         watcher->deleteLater();
         dialed(result.socket, result.error);
     });
-    watcher->setFuture(QtConcurrent::run(&SocketDialer::dial, m_account.host(), m_account.port()));
+    if (m_account.server.isEmpty())
+        watcher->setFuture(QtConcurrent::run(&SocketDialer::dialDomain, m_account.host()));
+    else
+        watcher->setFuture(
+            QtConcurrent::run(&SocketDialer::dial, m_account.host(), m_account.port()));
 }
 
 void XmppConnection::dialed(int socket, const QString& error)
@@ -155,6 +161,8 @@ void XmppConnection::dialed(int socket, const QString& error)
         retryLater(u"Cannot reach the server: "_s + error);
         return;
     }
+    if (!error.isEmpty())
+        Q_EMIT statusChanged(u"Skipped what did not answer: "_s + error);
     m_refused = false;
     m_connection->handOver(socket);
     m_notifier = new QSocketNotifier(socket, QSocketNotifier::Read, this);

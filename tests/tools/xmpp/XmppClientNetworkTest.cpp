@@ -4,6 +4,7 @@
 #include "EventWait.h"
 #include "PrivateBus.h"
 #include "ProsodyServer.h"
+#include "TestProcess.h"
 #include "VirtualDisplay.h"
 #include "XmppPartner.h"
 
@@ -302,6 +303,74 @@ TEST_F(XmppClientNetworkTest, ANewPhotoInBobsPresenceBringsHisNewPicture)
     publish(Qt::blue, u"blue.jpg"_s);
     EXPECT_TRUE(waitUntil([&] { return near(pictureColour(), Qt::blue); }, 30000))
         << m_alice->errors();
+}
+
+// A DNS server of the test's own (srv_server.py) with these SRV records for every name asked.
+class SrvServer {
+public:
+    bool start(const QStringList& records, QString& error)
+    {
+        if (!m_process.start(u"/usr/bin/python3"_s,
+                             QStringList{QStringLiteral(SRV_SERVER_SCRIPT)} + records,
+                             m_errors.filePath(u"srv.log"_s), error))
+            return false;
+        const std::optional<QByteArray> line = m_process.readLine(QDeadlineTimer(10000));
+        if (line && line->startsWith("listening "))
+            m_port = line->mid(10).toInt();
+        if (m_port == 0)
+            error = u"the DNS server did not start"_s;
+        return m_port != 0;
+    }
+    QString address() const { return u"127.0.0.1:%1"_s.arg(m_port); }
+    // The next query it answered, "name type".
+    QByteArray nextQuery()
+    {
+        const std::optional<QByteArray> line = m_process.readLine(QDeadlineTimer(30000));
+        return line ? line->mid(6) : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_errors;
+    TestProcess m_process;
+    int m_port = 0;
+};
+
+// Without --server: the domain's SRV records in their order (the first target takes no
+// connections), or with none the domain itself on the standard port.
+TEST_F(XmppClientNetworkTest, WithoutAServerTheDomainsSrvRecordsOrTheDomainItselfAreTried)
+{
+    startServer();
+    const int closed = m_server->port() + 1;
+    struct Row {
+        QStringList records;
+        QString expected;
+    } const rows[] = {
+        {{u"20 0 localhost %1"_s.arg(m_server->port()), u"10 0 localhost %1"_s.arg(closed)},
+         u"online"_s},
+        {{}, u"localhost:5222"_s},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.records.join(u", "_s).toStdString());
+        SrvServer dns;
+        QString error;
+        ASSERT_TRUE(dns.start(row.records, error)) << error;
+        ClientProcess client(m_bus.address(), m_server->password(u"alice"_s));
+        client.setEnvironment(u"VERBALINK_XMPP_DNS"_s, dns.address());
+        ASSERT_TRUE(
+            client.start({u"--jid"_s, m_server->jid(u"alice"_s), u"--allow-plain"_s}, error))
+            << error;
+        EXPECT_EQ(dns.nextQuery(), "_xmpp-client._tcp.localhost 33");
+        if (row.records.isEmpty()) {
+            EXPECT_TRUE(client.waitForLog(u"Cannot reach the server: "_s + row.expected))
+                << client.errors();
+        } else {
+            EXPECT_TRUE(client.waitForOutput(row.expected)) << client.errors();
+            EXPECT_TRUE(client.errors().contains(
+                u"Skipped what did not answer: localhost:%1"_s.arg(closed)))
+                << client.errors();
+        }
+        client.stop();
+    }
 }
 
 } // namespace

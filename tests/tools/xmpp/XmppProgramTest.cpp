@@ -33,6 +33,51 @@ QByteArray settings(const QByteArray& host, const QByteArray& more = {})
            "[Software\\Verbalink\\Hosts]\nGoogle=" + host + "\nGoogleTranslate=" + host + "\n";
 }
 
+// Encryption is switched on by its hot key only, so a program that encrypts runs on a display.
+void runOnDisplay(ProgramHome& program, const VirtualDisplay& display)
+{
+    program.setEnvironment(u"DISPLAY"_s, display.name());
+    program.setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+}
+
+::testing::AssertionResult switchEncryptionOn(const ProgramHome& program,
+                                              const VirtualDisplay& display)
+{
+    if (!program.logShows(u"hot keys: 22 grabbed"_s) || !display.press(u"ctrl+shift+F3"_s) ||
+        !program.logShows(u"feedback: Encrypt Message: Enable"_s))
+        return ::testing::AssertionFailure() << program.log();
+    return ::testing::AssertionSuccess();
+}
+
+// What a display's clipboard holds as text, as any program there would paste it.
+QString clipboardText(const VirtualDisplay& display)
+{
+    QProcess xclip;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"DISPLAY"_s, display.name());
+    xclip.setProcessEnvironment(env);
+    xclip.start(QStringLiteral(XCLIP_EXECUTABLE), {u"-o"_s, u"-selection"_s, u"clipboard"_s});
+    if (!xclip.waitForFinished(5000) || xclip.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
+// The newest line of a message view (the decrypted or the translated messages) that opened by
+// itself, copied from its list the way a user would.
+QString newestLineOfView(const VirtualDisplay& display, const QString& title)
+{
+    if (!display.focusWindowNamed(title))
+        return {};
+    QString line;
+    waitUntil([&] {
+        display.press(u"Home"_s);
+        display.press(u"ctrl+c"_s);
+        line = clipboardText(display);
+        return !line.isEmpty();
+    });
+    return line;
+}
+
 class XmppProgramTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -43,9 +88,11 @@ protected:
         m_server = std::make_unique<ProsodyServer>(
             ProsodyOptions{.accounts = {u"alice:wonderland"_s, u"bob:builder"_s}, .roster = true});
         ASSERT_TRUE(m_server->start(error)) << error;
+        m_program = std::make_unique<ProgramHome>(m_bus.address());
+        if (!m_bobOnSlixmpp)
+            return;
         ASSERT_TRUE(m_bob.start(error)) << error;
         ASSERT_TRUE(m_bob.connect(PartnerLogin::to(*m_server, u"bob"_s)).ok) << m_bob.log();
-        m_program = std::make_unique<ProgramHome>(m_bus.address());
     }
 
     void TearDown() override
@@ -57,17 +104,20 @@ protected:
     }
 
     // Alice's client, online, with the account's options and the test's.
-    void startAlice(const QStringList& more = {})
+    void startAlice(const QStringList& more = {}) { startClient(m_alice, m_bus, u"alice"_s, more); }
+
+    void startClient(std::unique_ptr<ClientProcess>& client, const PrivateBus& bus,
+                     const QString& account, const QStringList& more = {})
     {
-        m_alice = std::make_unique<ClientProcess>(m_bus.address(), m_server->password(u"alice"_s));
+        client = std::make_unique<ClientProcess>(bus.address(), m_server->password(account));
         QString error;
-        ASSERT_TRUE(m_alice->start(QStringList{u"--jid"_s, m_server->jid(u"alice"_s), u"--server"_s,
-                                               u"127.0.0.1:%1"_s.arg(m_server->port()),
-                                               u"--allow-plain"_s} +
-                                       more,
-                                   error))
+        ASSERT_TRUE(
+            client->start(QStringList{u"--jid"_s, m_server->jid(account), u"--server"_s,
+                                      u"127.0.0.1:%1"_s.arg(m_server->port()), u"--allow-plain"_s} +
+                              more,
+                          error))
             << error;
-        ASSERT_TRUE(m_alice->waitForOutput(u"online"_s)) << m_alice->errors();
+        ASSERT_TRUE(client->waitForOutput(u"online"_s)) << client->errors();
     }
 
     void startProgram(const QByteArray& settingsText)
@@ -99,6 +149,8 @@ protected:
     std::unique_ptr<ClientProcess> m_alice;
     std::unique_ptr<ProgramHome> m_program;
     std::unique_ptr<QProcess> m_running;
+    // Off when Bob runs a copy of the client and the program instead.
+    bool m_bobOnSlixmpp = true;
 };
 
 TEST_F(XmppProgramTest, BobGetsEachMessageOnceWithItsSpanishTranslationInOrder)
@@ -179,11 +231,31 @@ TEST_F(XmppProgramTest, WithTranslationOffOnlyTheFirstMessageWaitsAndEachGoesAsT
     EXPECT_FALSE(log.contains(u"-> SET CHATMESSAGE"_s)) << log;
 }
 
-TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
+// Received messages into English, either written into the chat or listed in the program's
+// view of translated messages.
+struct IncomingRow {
+    const char* name;
+    bool inChat;
+};
+
+void PrintTo(const IncomingRow& row, std::ostream* out)
 {
+    *out << row.name;
+}
+
+class XmppIncomingTranslationTest : public XmppProgramTest,
+                                    public ::testing::WithParamInterface<IncomingRow> {};
+
+TEST_P(XmppIncomingTranslationTest, BobsSpanishMessageReachesAliceTranslated)
+{
+    const bool inChat = GetParam().inChat;
+    VirtualDisplay display;
+    QString error;
+    ASSERT_TRUE(display.start(error)) << error;
+    runOnDisplay(*m_program, display);
     startAlice();
-    // Received messages into English, written into the chat.
-    startProgram(settings(m_gateway.hostPort(), "TranslateIncoming=33272\nTranslateInChat=1\n"));
+    startProgram(settings(m_gateway.hostPort(), "TranslateIncoming=33272\nTranslateInChat=" +
+                                                    QByteArray(inChat ? "1" : "0") + "\n"));
     ASSERT_TRUE(
         m_bob
             .send(
@@ -194,6 +266,15 @@ TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
     ASSERT_TRUE(received) << everything();
     EXPECT_TRUE(received->endsWith(u"Hola, ¿cómo estás?"_s)) << *received;
 
+    if (!inChat) {
+        // Apertium's English: "Hello, how you are?".
+        const QString line = newestLineOfView(display, u"Translated Incomming Messages"_s);
+        EXPECT_TRUE(line.startsWith(u"["_s) && line.contains(u" , "_s)) << line << everything();
+        EXPECT_TRUE(line.contains(u"] Hello, how"_s)) << line;
+        EXPECT_FALSE(m_alice->errors().contains(u"-> CHATMESSAGE "_s)) << everything();
+        EXPECT_TRUE(m_bob.messages().isEmpty()) << everything();
+        return;
+    }
     // The program's translation is a message of Alice's in the chat, so Bob reads it too.
     const std::optional<QString> posted =
         m_alice->waitForMessageLine([](const QString& l) { return l.contains(u" posted "_s); });
@@ -202,11 +283,14 @@ TEST_F(XmppProgramTest, BobsSpanishMessageReachesAliceTranslatedInTheChat)
     const std::optional<PartnerMessage> shown =
         m_bob.waitForMessage([](const PartnerMessage& m) { return m.body.startsWith(u"["_s); });
     ASSERT_TRUE(shown) << everything();
-    EXPECT_TRUE(shown->body.contains(u"] "_s)) << shown->body;
-    // Apertium's English: "Hello, how you are?".
-    EXPECT_TRUE(shown->body.contains(u"Hello, how"_s)) << shown->body;
+    EXPECT_TRUE(shown->body.contains(u"] Hello, how"_s)) << shown->body;
     EXPECT_EQ(m_bob.messages().size(), 1) << everything();
 }
+
+INSTANTIATE_TEST_SUITE_P(, XmppIncomingTranslationTest,
+                         ::testing::Values(IncomingRow{"IntoTheChat", true},
+                                           IncomingRow{"InTheList", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(XmppProgramTest, AGroupChatGetsEachTranslatedMessageOnceAndBobsAnswerComesBack)
 {
@@ -237,17 +321,13 @@ TEST_F(XmppProgramTest, AGroupChatGetsEachTranslatedMessageOnceAndBobsAnswerCome
 
 TEST_F(XmppProgramTest, WithEncryptionOnBobGetsTheCipherTextOnceAndNeverTheTypedText)
 {
-    // Encryption is switched on by its hot key only, so the program runs on a display.
     VirtualDisplay display;
     QString error;
     ASSERT_TRUE(display.start(error)) << error;
-    m_program->setEnvironment(u"DISPLAY"_s, display.name());
-    m_program->setEnvironment(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    runOnDisplay(*m_program, display);
     startAlice();
     startProgram();
-    ASSERT_TRUE(m_program->logShows(u"hot keys: 22 grabbed"_s)) << everything();
-    ASSERT_TRUE(display.press(u"ctrl+shift+F3"_s));
-    ASSERT_TRUE(m_program->logShows(u"feedback: Encrypt Message: Enable"_s)) << everything();
+    ASSERT_TRUE(switchEncryptionOn(*m_program, display)) << everything();
 
     m_alice->directive(u"type %1 Meet me at noon"_s.arg(m_server->jid(u"bob"_s)));
     const std::optional<PartnerMessage> got = m_bob.waitForMessage([](const PartnerMessage& m) {
@@ -263,6 +343,76 @@ TEST_F(XmppProgramTest, WithEncryptionOnBobGetsTheCipherTextOnceAndNeverTheTyped
     for (const PartnerMessage& message : m_bob.messages())
         EXPECT_FALSE(message.body.contains(u"noon"_s) || message.body.contains(u"Crypting"_s))
             << message.body;
+}
+
+// Bob as a second person on the same machine: his own bus, display, client and program.
+class XmppTwoCopiesTest : public XmppProgramTest {
+protected:
+    XmppTwoCopiesTest() { m_bobOnSlixmpp = false; }
+
+    void SetUp() override
+    {
+        XmppProgramTest::SetUp();
+        QString error;
+        ASSERT_TRUE(m_bobBus.start(error)) << error;
+        m_bobProgram = std::make_unique<ProgramHome>(m_bobBus.address());
+    }
+
+    void TearDown() override
+    {
+        if (m_bobRunning) {
+            m_bobRunning->terminate();
+            waitUntil([&] { return m_bobRunning->state() == QProcess::NotRunning; });
+        }
+        XmppProgramTest::TearDown();
+    }
+
+    void startBob()
+    {
+        startClient(m_bobClient, m_bobBus, u"bob"_s);
+        ASSERT_TRUE(m_bobProgram->writeSettings(settings(m_gateway.hostPort())));
+        m_bobRunning = m_bobProgram->launch();
+        ASSERT_TRUE(m_bobClient->waitForLog(u"-> GET UI_LANGUAGE"_s)) << m_bobProgram->log();
+    }
+
+    QString both() const
+    {
+        return m_alice->errors() + m_program->log() + m_bobClient->errors() + m_bobProgram->log();
+    }
+
+    PrivateBus m_bobBus;
+    std::unique_ptr<ClientProcess> m_bobClient;
+    std::unique_ptr<ProgramHome> m_bobProgram;
+    std::unique_ptr<QProcess> m_bobRunning;
+};
+
+TEST_F(XmppTwoCopiesTest, BobsProgramShowsAlicesEncryptedTextDecrypted)
+{
+    VirtualDisplay aliceDisplay;
+    VirtualDisplay bobDisplay;
+    QString error;
+    ASSERT_TRUE(aliceDisplay.start(error)) << error;
+    ASSERT_TRUE(bobDisplay.start(error)) << error;
+    runOnDisplay(*m_program, aliceDisplay);
+    runOnDisplay(*m_bobProgram, bobDisplay);
+    startAlice();
+    startProgram();
+    startBob();
+    ASSERT_TRUE(switchEncryptionOn(*m_program, aliceDisplay)) << both();
+    ASSERT_TRUE(switchEncryptionOn(*m_bobProgram, bobDisplay)) << both();
+
+    m_alice->directive(u"type %1 Meet me at noon"_s.arg(m_server->jid(u"bob"_s)));
+    // Bob's client reports the cipher text; his program deciphers it with Alice's handle and
+    // opens its view of decrypted messages by itself.
+    const std::optional<QString> received = m_bobClient->waitForMessageLine(
+        [](const QString& l) { return l.contains(u" received "_s); });
+    ASSERT_TRUE(received) << both();
+    EXPECT_FALSE(received->contains(u"noon"_s)) << *received;
+    const QString line = newestLineOfView(bobDisplay, u"Verbalink Encrypted Messages"_s);
+    // "[time , sender] text": Alice's program encrypted what it sends, the typed text and its
+    // translation, flag code and all.
+    EXPECT_TRUE(line.contains(u" , alice@localhost] Meet me at noon\r\n"_s)) << line << both();
+    EXPECT_TRUE(line.contains(u"(flag:es)"_s)) << line;
 }
 
 } // namespace
