@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -151,6 +152,9 @@ void showConnection(XmppWindowController& controller, const XmppWorld& world,
 
 int main(int argc, char* argv[])
 {
+    // gloox writes to its socket without MSG_NOSIGNAL: a server gone mid-write must be a lost
+    // connection to reconnect from, not a SIGPIPE that ends the client.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication::setApplicationName(u"verbalink-xmpp"_s);
     QApplication::setApplicationVersion(QStringLiteral(VERBALINK_VERSION));
     QStringList arguments;
