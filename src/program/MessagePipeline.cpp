@@ -14,6 +14,7 @@
 #include "extras/TextArtPictures.h"
 #include "messages/IncomingTranslation.h"
 #include "messages/OutgoingTranslation.h"
+#include "platform/CommandId.h"
 #include "skype/SkypeConnection.h"
 #include "translate/filter/TranslationFilterForm.h"
 #include "translate/filter/TranslationFilterStore.h"
@@ -26,16 +27,6 @@
 #include <thread>
 
 namespace verbalink {
-
-namespace {
-
-constexpr int HideOriginalCommand = 32858;
-constexpr int FilterCommand = 33371;
-constexpr int RobotUsersCommand = 33181;
-constexpr int RobotSettingsCommand = 33183;
-constexpr int SelectUserFirstSlot = 49;
-
-} // namespace
 
 MessagePipeline::MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings)
     : m_links(links), m_chat(links.link), m_engines(links.connections, hosts, links.clock)
@@ -86,18 +77,19 @@ void MessagePipeline::setUpRobot(const ServiceHosts& hosts, const Settings& sett
     m_robotUsers.load(settings.robotUserList);
     m_features->setRobotUsers(&m_robotUsers);
     m_links.link.services().robot.set(m_robot);
-    m_links.menu.setChecked(RobotUsersCommand, !m_robotUsers.isEmpty());
+    m_links.menu.setChecked(CommandId::RobotUsers, !m_robotUsers.isEmpty());
 
     RegistryStore& registry = m_links.registry;
     m_robotUsersForm = std::make_unique<RobotUsersForm>(
         m_robotUsers,
-        RobotUsersForm::Ports{
-            contactLookups(), m_links.boxes,
-            [text = m_links.interfaceText] { return text ? text(SelectUserFirstSlot) : QString(); },
-            [&registry](const QString& list) {
-                return writeSetting(registry, QString::fromUtf16(SettingsKeyPath),
-                                    QStringLiteral("RobotUserList"), list);
-            }});
+        RobotUsersForm::Ports{contactLookups(), m_links.boxes,
+                              [text = m_links.interfaceText] {
+                                  return text ? text(InterfaceSlot::SelectUserFirst) : QString();
+                              },
+                              [&registry](const QString& list) {
+                                  return writeSetting(registry, QString::fromUtf16(SettingsKeyPath),
+                                                      QStringLiteral("RobotUserList"), list);
+                              }});
     m_robotSettingsForm = std::make_unique<RobotSettingsForm>(*m_robot, registry, m_links.boxes);
 }
 
@@ -136,7 +128,7 @@ void MessagePipeline::setUpFilter()
         }};
     m_filter.load(store);
     m_features->setFilter(&m_filter);
-    m_links.menu.setChecked(FilterCommand, !m_filter.isEmpty());
+    m_links.menu.setChecked(CommandId::TranslationFilter, !m_filter.isEmpty());
     m_filterForm =
         std::make_unique<TranslationFilterForm>(m_filter, store, contactLookups(), m_links.boxes);
 }
@@ -177,7 +169,7 @@ void MessagePipeline::setUpEncryption(const Settings& settings)
             }});
     connect(
         m_encryption.get(), &MessageEncryption::viewRequested, this,
-        [this] { handleCommand(MessageEncryption::ViewCommand); }, Qt::QueuedConnection);
+        [this] { handleCommand(CommandId::ViewDecrypted); }, Qt::QueuedConnection);
     m_decryption = std::make_shared<DecryptionHandler>(
         m_decryptedList,
         DecryptionHandler::Contacts{
@@ -213,13 +205,9 @@ void MessagePipeline::setIncomingTranslationEnabled(bool on)
 
 QList<int> MessagePipeline::commandIds()
 {
-    return {HideOriginalCommand,
-            MessageEncryption::EnableCommand,
-            MessageEncryption::ViewCommand,
-            MessageEncryption::AutoPopupCommand,
-            FilterCommand,
-            RobotUsersCommand,
-            RobotSettingsCommand};
+    return {CommandId::HideOriginals,      CommandId::EnableEncryption,  CommandId::ViewDecrypted,
+            CommandId::DecryptedAutoPopup, CommandId::TranslationFilter, CommandId::RobotUsers,
+            CommandId::RobotSettings};
 }
 
 void MessagePipeline::setShowFlags(bool on)
@@ -248,25 +236,25 @@ bool MessagePipeline::handleCommand(int commandId)
         m_features->setEncryptionEnabled(m_encryption->isEnabled());
         return true;
     }
-    if (commandId == HideOriginalCommand) {
+    if (commandId == CommandId::HideOriginals) {
         m_hideOriginal = !m_hideOriginal;
         m_outgoingOptions.setHideOriginal(m_hideOriginal);
-        m_links.menu.setChecked(HideOriginalCommand, m_hideOriginal);
+        m_links.menu.setChecked(CommandId::HideOriginals, m_hideOriginal);
         return true;
     }
-    if (commandId == FilterCommand) {
+    if (commandId == CommandId::TranslationFilter) {
         m_contactDialogs.toggle(m_filterDialog, [this](const QStringList& contacts) {
             return makeFilterDialog(contacts);
         });
         return true;
     }
-    if (commandId == RobotUsersCommand) {
+    if (commandId == CommandId::RobotUsers) {
         m_contactDialogs.toggle(m_robotUsersDialog, [this](const QStringList& contacts) {
             return makeRobotUsersDialog(contacts);
         });
         return true;
     }
-    if (commandId == RobotSettingsCommand) {
+    if (commandId == CommandId::RobotSettings) {
         runRobotSettingsDialog();
         return true;
     }
@@ -276,16 +264,18 @@ bool MessagePipeline::handleCommand(int commandId)
 QWidget* MessagePipeline::makeFilterDialog(const QStringList& contacts)
 {
     auto* dialog = new TranslationFilterDialog(*m_filterForm, contacts);
-    connect(dialog, &TranslationFilterDialog::filterClosed, this,
-            [this](bool menuChecked) { m_links.menu.setChecked(FilterCommand, menuChecked); });
+    connect(dialog, &TranslationFilterDialog::filterClosed, this, [this](bool menuChecked) {
+        m_links.menu.setChecked(CommandId::TranslationFilter, menuChecked);
+    });
     return dialog;
 }
 
 QWidget* MessagePipeline::makeRobotUsersDialog(const QStringList& contacts)
 {
     auto* dialog = new RobotUsersDialog(*m_robotUsersForm, contacts);
-    connect(dialog, &RobotUsersDialog::usersClosed, this,
-            [this](bool menuChecked) { m_links.menu.setChecked(RobotUsersCommand, menuChecked); });
+    connect(dialog, &RobotUsersDialog::usersClosed, this, [this](bool menuChecked) {
+        m_links.menu.setChecked(CommandId::RobotUsers, menuChecked);
+    });
     return dialog;
 }
 

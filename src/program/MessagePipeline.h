@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/i18n/InterfaceSlot.h"
 #include "extras/MessageList.h"
 #include "extras/RobotUsers.h"
 #include "messages/IncomingOptions.h"
@@ -56,7 +57,7 @@ public:
         RegistryStore& registry;
         MenuModel& menu;
         // A text of the current interface language by its slot.
-        std::function<QString(int slot)> interfaceText;
+        std::function<QString(InterfaceSlot slot)> interfaceText;
     };
 
     MessagePipeline(Links links, const ServiceHosts& hosts, const Settings& settings);

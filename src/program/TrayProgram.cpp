@@ -127,8 +127,8 @@ void TrayProgram::applyStartupSettings()
     m_pipeline = std::make_unique<MessagePipeline>(
         MessagePipeline::Links{m_link, m_connections, *m_languages, m_boxes, m_clock, m_registry,
                                *m_menu,
-                               [this](int slot) {
-                                   return interfaceText(InterfaceSlot(slot));
+                               [this](InterfaceSlot slot) {
+                                   return interfaceText(slot);
                                }},
         readServiceHosts(m_registry), settings);
     connect(m_pipeline.get(), &MessagePipeline::dialogOpened, this, [](const QString& title) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandId.h"
+
 #include <atomic>
 
 namespace verbalink {
@@ -7,8 +9,8 @@ namespace verbalink {
 // Values that other features set and the notification handlers read.
 class LinkOptions {
 public:
-    // The command id of the chosen interface language; 33318 means "follow the client".
-    static constexpr int AutomaticInterfaceLanguage = 33318;
+    // The command id of the chosen interface language; this one means "follow the client".
+    static constexpr int AutomaticInterfaceLanguage = CommandId::InterfaceAutoDetect;
 
     int interfaceLanguageChoice() const { return m_interfaceLanguageChoice.load(); }
     void setInterfaceLanguageChoice(int commandId) { m_interfaceLanguageChoice.store(commandId); }
