@@ -61,20 +61,17 @@ ClientConnection::Read ClientConnection::read(ParsedRequest& parsed)
     if (n <= 0)
         return lastLook(parsed);
     parsed = m_request.append(QByteArrayView(chunk, n));
-    switch (parsed.state) {
-    case ParsedRequest::State::Complete:
-        return Read::Whole;
-    case ParsedRequest::State::Invalid:
-        return Read::Refused;
-    case ParsedRequest::State::Incomplete:
-        break;
-    }
-    return Read::More;
+    return readOf(parsed, Read::More);
 }
 
 ClientConnection::Read ClientConnection::lastLook(ParsedRequest& parsed)
 {
     parsed = m_request.parse();
+    return readOf(parsed, Read::Ended);
+}
+
+ClientConnection::Read ClientConnection::readOf(const ParsedRequest& parsed, Read unfinished)
+{
     switch (parsed.state) {
     case ParsedRequest::State::Complete:
         return Read::Whole;
@@ -83,7 +80,7 @@ ClientConnection::Read ClientConnection::lastLook(ParsedRequest& parsed)
     case ParsedRequest::State::Incomplete:
         break;
     }
-    return Read::Ended;
+    return unfinished;
 }
 
 void ClientConnection::awaitAnswer()

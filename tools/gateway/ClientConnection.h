@@ -46,6 +46,7 @@ public:
     Read read(ParsedRequest& parsed);
     // The same for a client that sends no more (it closed, or its time is up).
     Read lastLook(ParsedRequest& parsed);
+    static Read readOf(const ParsedRequest& parsed, Read unfinished);
     // The request went to be answered.
     void awaitAnswer();
     // Starts the answer and writes what the socket takes; once all of it is out the connection
